@@ -1,0 +1,86 @@
+// own
+#include "app/PictureBox.h"
+
+// Qt
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void PictureBox::setPicture(const QImage& image) {
+    m_image = image;
+    update();
+}
+
+void PictureBox::setStretch(bool on) {
+    m_stretch = on;
+    update();
+}
+
+void PictureBox::setCard(bool isCard) {
+    setFocusPolicy(isCard ? Qt::StrongFocus : Qt::NoFocus);
+    setCursor(isCard ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!m_image.isNull()) {
+        if (m_stretch) {
+            painter.drawImage(rect(), m_image);
+        } else {
+            painter.drawImage(QPoint(0, 0), m_image);
+        }
+    }
+    if (hasFocus()) {
+        // A ring that shows on light faces and on the dark card back alike.
+        const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
+        painter.setPen(QPen(QColor(255, 255, 255), 5));
+        painter.drawRoundedRect(ring, 6, 6);
+        painter.setPen(QPen(QColor(230, 120, 0), 3));
+        painter.drawRoundedRect(ring, 6, 6);
+    }
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() == Qt::NoFocus) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) {
+            emit clicked();
+        }
+        return;
+    case Qt::Key_Left:
+        emit navigate(-1, 0);
+        return;
+    case Qt::Key_Right:
+        emit navigate(1, 0);
+        return;
+    case Qt::Key_Up:
+        emit navigate(0, -1);
+        return;
+    case Qt::Key_Down:
+        emit navigate(0, 1);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,76 @@
+#include "app/StatusClock.h"
+
+#include "app/Publisher.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace statusclock {
+
+namespace {
+
+// Two-digit (or wider) decimal number padded with zeros, independent of any locale.
+QString padded(int value, int width) {
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString noticeText() {
+    return QStringLiteral("\u00A9 2019 ") + publisher::companyName.toString();
+}
+
+QString monthText(int month) {
+    static constexpr std::array<QStringView, 12> names{
+        u"January ", u"February ", u"March ",     u"April ",   u"May ",      u"June ",
+        u"July ",    u"August ",   u"September ", u"October ", u"November ", u"December",
+    };
+    if (month < 1 || month > 12) {
+        return {};
+    }
+    return names[static_cast<std::size_t>(month - 1)].toString();
+}
+
+QString dateText(const QDate& date) {
+    if (!date.isValid()) {
+        return {};
+    }
+    return monthText(date.month()) + u' ' + padded(date.day(), 2) + QStringLiteral(", ") +
+           padded(date.year(), 4);
+}
+
+QString utcOffsetText(int offsetSeconds) {
+    if (offsetSeconds == 0) {
+        return QStringLiteral("UTC");
+    }
+    const int minutes = std::abs(offsetSeconds) / 60;
+    return QStringLiteral("UTC") + (offsetSeconds < 0 ? u'-' : u'+') + padded(minutes / 60, 2) +
+           u':' + padded(minutes % 60, 2);
+}
+
+QString zoneAbbreviation(const QDateTime& local) {
+    QString abbreviation = local.timeZoneAbbreviation();
+    if (abbreviation.isEmpty()) {
+        abbreviation = utcOffsetText(local.offsetFromUtc());
+    }
+    return abbreviation;
+}
+
+QString timeText(const QDateTime& local) {
+    const QTime time = local.time();
+    return padded(time.hour(), 2) + u':' + padded(time.minute(), 2) + u':' +
+           padded(time.second(), 2) + u' ' + zoneAbbreviation(local);
+}
+
+int tickIntervalMs() {
+    return 250;
+}
+
+int msToNextSecond(const QTime& now) {
+    if (!now.isValid()) {
+        return tickIntervalMs();
+    }
+    return 1000 - now.msec() + boundaryMarginMs;
+}
+
+} // namespace statusclock

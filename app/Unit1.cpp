@@ -1,0 +1,394 @@
+// own
+#include "app/Unit1.h"
+#include "app/PictureBox.h"
+#include "assets/AssetFiles.h"
+#include "game/GameState.h"
+#include "game/Turns.h"
+#include "platform/GameError.h"
+
+// Qt
+#include <QAccessible>
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+
+// std
+#include <exception>
+
+namespace {
+
+// The board: 4 rows of 9 cards.
+constexpr int Columns = 9;
+constexpr int Rows = 4;
+constexpr int CardSize = 68;
+constexpr int CardGap = 6;
+constexpr int Margin = 12;
+constexpr int BoardWidth = Columns * CardSize + (Columns - 1) * CardGap;
+constexpr int BoardHeight = Rows * CardSize + (Rows - 1) * CardGap;
+constexpr int SideX = Margin + BoardWidth + 20;
+constexpr int SideWidth = 372;
+constexpr int WindowWidth = SideX + SideWidth + Margin;
+constexpr int GridTop = 392;
+
+// The name box selects all of its text when it gets the focus, so a new name
+// simply replaces the last one; Enter confirms like the OK panel.
+class NameEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        QTimer::singleShot(0, this, [this] { selectAll(); });
+    }
+};
+
+} // namespace
+
+TForm1::TForm1(game::GameState& state, const Services& services, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_services(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kestrelon Memory"));
+    buildControls();
+    buildMenu();
+    layoutControls();
+    erstelle();
+    armClock();
+    Timer1Timer();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildControls() {
+    auto* board = new QWidget(this);
+    board->setObjectName(QStringLiteral("board"));
+    setCentralWidget(board);
+
+    PictureBox** cards[] = {
+        &Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8,  &Image9,
+        &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18,
+        &Image19, &Image20, &Image21, &Image22, &Image23, &Image24, &Image25, &Image26, &Image27,
+        &Image28, &Image29, &Image30, &Image31, &Image32, &Image33, &Image34, &Image35, &Image36};
+    for (int k = 1; k <= game::CardCount; ++k) {
+        auto* box = new PictureBox(board);
+        box->setObjectName(QStringLiteral("Image%1").arg(k));
+        box->setCard(true);
+        *cards[k - 1] = box;
+        connect(box, &PictureBox::clicked, this,
+                [this, k] { guarded([this, k] { cardClick(k); }); });
+        connect(box, &PictureBox::navigate, this,
+                [this, k](int dx, int dy) { moveCardFocus(k, dx, dy); });
+    }
+    PictureBox** pictures[] = {&Image37, &Image38, &Image39, &Image40};
+    for (int i = 0; i < 4; ++i) {
+        auto* box = new PictureBox(board);
+        box->setObjectName(QStringLiteral("Image%1").arg(37 + i));
+        box->setCard(false);
+        box->hide();
+        *pictures[i] = box;
+    }
+    Image37->setAccessibleName(tr("Designer picture"));
+    Image38->setAccessibleName(tr("Sixteen pairs found"));
+    Image39->setAccessibleName(tr("All pairs found"));
+    Image40->setAccessibleName(tr("Game over"));
+
+    QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5,
+                         &Label6, &Label7, &Label8, &Label9};
+    for (int i = 0; i < 9; ++i) {
+        auto* label = new QLabel(board);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->setTextFormat(Qt::PlainText);
+        *labels[i] = label;
+    }
+
+    // Label1 gathers the start line and every ranked list; it scrolls.
+    m_startArea = new QScrollArea(board);
+    m_startArea->setObjectName(QStringLiteral("startArea"));
+    m_startArea->setFrameShape(QFrame::NoFrame);
+    m_startArea->setWidgetResizable(true);
+    Label1->setParent(nullptr);
+    m_startArea->setWidget(Label1);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(8);
+    Label1->setFont(mono);
+    Label1->setAccessibleName(tr("Start time and ranked list"));
+
+    setFontColour(Label2, QColor(255, 0, 0));
+    Label2->setAccessibleName(tr("Result"));
+    Label2->hide();
+    Label3->setAccessibleName(tr("Prompt"));
+    QFont prompt = Label3->font();
+    prompt.setPointSize(11);
+    Label3->setFont(prompt);
+    Label4->setText(tr("free memory:"));
+    Label5->setAccessibleName(tr("Free memory"));
+    Label6->setAccessibleName(tr("Version"));
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label6->setAutoFillBackground(true);
+    Label6->setFrameShape(QFrame::StyledPanel);
+    Label6->setMargin(6);
+    Label6->hide();
+    Label7->setAccessibleName(tr("Processors"));
+    Label7->hide();
+    QFont mark = Label8->font();
+    mark.setPointSize(14);
+    mark.setBold(true);
+    Label8->setFont(mark);
+    Label8->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label8->setAccessibleName(tr("Ranking by (T time, C clicks)"));
+    Label9->setAccessibleName(tr("Game number"));
+    Label9->hide();
+
+    Edit1 = new NameEdit(board);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setPlaceholderText(tr("your name"));
+    Edit1->setAccessibleName(tr("Player name"));
+    Edit1->setMaxLength(64);
+    connect(Edit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Panel1Click(); }); });
+
+    Panel1 = new QPushButton(tr("OK"), board);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAccessibleName(tr("OK"));
+    Panel1->setCursor(Qt::PointingHandCursor);
+    connect(Panel1, &QPushButton::clicked, this, [this] { guarded([this] { Panel1Click(); }); });
+
+    StringGrid1 = new QTableWidget(12, 5, board);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(22);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->setAccessibleName(tr("High scores"));
+    const int widths[] = {30, 200, 100, 100, 35};
+    for (int c = 0; c < 5; ++c) {
+        StringGrid1->setColumnWidth(c, widths[c]);
+    }
+    for (int r = 0; r < 12; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            StringGrid1->setItem(r, c, new QTableWidgetItem());
+        }
+    }
+    StringGrid1->hide();
+
+    Progressbar1 = new QProgressBar(board);
+    Progressbar1->setObjectName(QStringLiteral("Progressbar1"));
+    Progressbar1->setRange(0, game::progressPosition(game::PairCount));
+    Progressbar1->setValue(0);
+    Progressbar1->setTextVisible(false);
+    Progressbar1->setAccessibleName(tr("Pairs found"));
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    setStatusBar(StatusBar1);
+    for (int i = 0; i < 3; ++i) {
+        m_statusPanels[i] = new QLabel(StatusBar1);
+        m_statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_statusPanels[i]->setContentsMargins(6, 0, 6, 0);
+    }
+    StatusBar1->addWidget(m_statusPanels[0], 1);
+    StatusBar1->addPermanentWidget(m_statusPanels[1]);
+    StatusBar1->addPermanentWidget(m_statusPanels[2]);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        guarded([this] { Timer1Timer(); });
+        armClock();
+    });
+}
+
+void TForm1::buildMenu() {
+    MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    auto item = [this](QAction*& member, const char* name, const QString& caption,
+                       void (TForm1::*handler)()) {
+        member = new QAction(caption, this);
+        member->setObjectName(QString::fromLatin1(name));
+        connect(member, &QAction::triggered, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    };
+    item(start1, "start1", tr("&start"), &TForm1::start1Click);
+    item(end1, "end1", tr("&end"), &TForm1::end1Click);
+    item(instructions1, "instructions1", tr("&Instructions"), &TForm1::instructions1Click);
+    item(versin1, "versin1", tr("&Version"), &TForm1::versin1Click);
+    item(designer1, "designer1", tr("&Designer"), &TForm1::designer1Click);
+    item(newlst1, "newlst1", tr("&New list"), &TForm1::newlst1Click);
+    item(sound1, "sound1", tr("Sound o&n"), &TForm1::sound1Click);
+    item(soundoff1, "soundoff1", tr("Sound o&ff"), &TForm1::soundoff1Click);
+    item(publishinghouse1, "publishinghouse1", tr("&Publisher's web site"),
+         &TForm1::publishinghouse1Click);
+    item(mailtopublisher1, "mailtopublisher1", tr("&Mail to the publisher"),
+         &TForm1::mailtopublisher1Click);
+    item(currenthighscores1, "currenthighscores1", tr("&Show high scores"),
+         &TForm1::currenthighscores1Click);
+    item(highscoresoff1, "highscoresoff1", tr("&Hide high scores"), &TForm1::highscoresoff1Click);
+    item(freememory1, "freememory1", tr("&Free memory and processors"), &TForm1::freememory1Click);
+    item(sortontime1, "sortontime1", tr("Sort on &time"), &TForm1::sortontime1Click);
+    item(sortonclick1, "sortonclick1", tr("Sort on &clicks"), &TForm1::sortonclick1Click);
+    item(donation1, "donation1", tr("D&onation"), &TForm1::donation1Click);
+
+    start1->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(QKeySequence::New)});
+    end1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    currenthighscores1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    instructions1->setShortcut(QKeySequence(Qt::Key_F1));
+
+    MainMenu1->addAction(start1);
+    highscores1 = MainMenu1->addMenu(tr("&Highscores"));
+    highscores1->setObjectName(QStringLiteral("highscores1"));
+    highscores1->addAction(currenthighscores1);
+    highscores1->addAction(highscoresoff1);
+    highscores1->addSeparator();
+    highscores1->addAction(sortontime1);
+    highscores1->addAction(sortonclick1);
+    highscores1->addSeparator();
+    highscores1->addAction(newlst1);
+    MainMenu1->addAction(sound1);
+    MainMenu1->addAction(soundoff1);
+    help1 = MainMenu1->addMenu(tr("He&lp"));
+    help1->setObjectName(QStringLiteral("help1"));
+    help1->addAction(instructions1);
+    help1->addAction(versin1);
+    help1->addAction(designer1);
+    help1->addAction(freememory1);
+    help1->addSeparator();
+    help1->addAction(publishinghouse1);
+    help1->addAction(mailtopublisher1);
+    help1->addAction(donation1);
+    MainMenu1->addAction(end1);
+}
+
+void TForm1::layoutControls() {
+    for (int k = 1; k <= game::CardCount; ++k) {
+        const int row = (k - 1) / Columns;
+        const int column = (k - 1) % Columns;
+        card(k)->setGeometry(Margin + column * (CardSize + CardGap), 8 + row * (CardSize + CardGap),
+                             CardSize, CardSize);
+    }
+    const int belowBoard = 8 + BoardHeight;
+    Progressbar1->setGeometry(Margin, belowBoard + 8, BoardWidth, 12);
+    Label3->setGeometry(Margin, belowBoard + 24, BoardWidth, 24);
+    Edit1->setGeometry(Margin, belowBoard + 52, 240, 28);
+    Panel1->setGeometry(Margin + 248, belowBoard + 52, 64, 28);
+    // The result line shares the name entry's row; the two are never shown
+    // together, and clicks pass through the line to the name box.
+    Label2->setGeometry(Margin, belowBoard + 52, BoardWidth, 28);
+    Label2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int frame = 2 * StringGrid1->frameWidth();
+    StringGrid1->setGeometry(Margin, GridTop, 30 + 200 + 100 + 100 + 35 + frame, 12 * 22 + frame);
+
+    Label9->setGeometry(SideX, 8, 200, 20);
+    Label8->setGeometry(WindowWidth - Margin - 40, 4, 40, 26);
+    Label4->setGeometry(SideX, 32, 100, 20);
+    Label5->setGeometry(SideX + 100, 32, 200, 20);
+    Label7->setGeometry(SideX, 54, 300, 20);
+    Image38->setGeometry(SideX, 80, 96, 96);
+    Image39->setGeometry(SideX + 112, 80, 96, 96);
+    Image40->setGeometry(SideX + 224, 80, 96, 96);
+    Label6->setGeometry(SideX, 80, SideWidth - 8, 110);
+    Image37->setGeometry(Margin + (BoardWidth - 200) / 2, 8 + (BoardHeight - 200) / 2, 200, 200);
+    m_startArea->setGeometry(SideX, 196, SideWidth, qMax(60, centralWidget()->height() - 200));
+    resize(WindowWidth, height());
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_startArea != nullptr && centralWidget() != nullptr) {
+        m_startArea->setGeometry(SideX, 196, SideWidth, qMax(60, centralWidget()->height() - 200));
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame's size is known only once the window is shown; apply the
+    // outer height again so the title bar is counted in it.
+    QTimer::singleShot(0, this, [this] { setWindowHeight(m_outerHeight); });
+    QTimer::singleShot(0, this, [this] { showStartupProblems(); });
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && StringGrid1->isVisible()) {
+        guarded([this] { highscoresoff1Click(); });
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::setWindowHeight(int outerHeight) {
+    m_outerHeight = outerHeight;
+    const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
+    setFixedSize(WindowWidth, outerHeight - frame);
+}
+
+QString TForm1::statusText(int panel) const {
+    return panel >= 0 && panel < 3 ? m_statusPanels[panel]->text() : QString();
+}
+
+PictureBox* TForm1::card(int position) const {
+    return findChild<PictureBox*>(QStringLiteral("Image%1").arg(position));
+}
+
+void TForm1::moveCardFocus(int from, int dx, int dy) {
+    // Left and right run through the board like text, wrapping to the next
+    // or previous row; up and down wrap within the column.
+    int index = from - 1;
+    if (dx != 0) {
+        index = (index + dx + game::CardCount) % game::CardCount;
+    } else {
+        const int row = (index / Columns + dy + Rows) % Rows;
+        index = row * Columns + index % Columns;
+    }
+    card(index + 1)->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::loadPicture(PictureBox* box, const QString& fileName) {
+    const QString name = fileName.chopped(4); // without ".bmp"
+    box->setPicture(assets::loadPicture(m_state.gamedir + fileName, name));
+    box->setStretch(true);
+}
+
+void TForm1::guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const GameError& error) {
+        m_services.dialogs.message(windowTitle(), error.message(), Dialogs::Icon::Warning);
+    } catch (const std::exception& error) {
+        m_services.dialogs.message(windowTitle(), QString::fromLocal8Bit(error.what()),
+                                   Dialogs::Icon::Warning);
+    }
+}
+
+void TForm1::showStartupProblems() {
+    if (m_startupProblems.isEmpty()) {
+        return;
+    }
+    const QString text = m_startupProblems.join(QLatin1Char('\n'));
+    m_startupProblems.clear();
+    m_services.dialogs.message(windowTitle(), text, Dialogs::Icon::Warning);
+}
+
+void setFontColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QColor fontColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}

@@ -1,0 +1,281 @@
+// The life of a game: start-up, new game, card turns and the ending.
+
+// own
+#include "app/PictureBox.h"
+#include "app/StatusClock.h"
+#include "app/Unit1.h"
+#include "assets/AssetFiles.h"
+#include "game/GameState.h"
+#include "game/Shuffle.h"
+#include "game/Turns.h"
+#include "platform/GameError.h"
+#include "scores/GameCounter.h"
+#include "scores/HighScoreStore.h"
+#include "scores/ResultTexts.h"
+
+// Qt
+#include <QAccessible>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+// Colours as the game names them: red 0x0000FF, blue 0xFF0000 and dark red
+// 0x000080 in blue-green-red order.
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
+
+} // namespace
+
+void TForm1::erstelle() {
+    // Every step runs even when one before it fails; the problems are shown
+    // together once the window is up, so the board is always dealt.
+    auto step = [this](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const GameError& error) {
+            m_startupProblems << error.message();
+        }
+    };
+    m_state.gamedir = QDir::currentPath() + QLatin1Char('/');
+    step([this] { numberofgame(); });
+    m_state.clicks = 0;
+    m_state.sortclick = true;
+    Label8->setText(QStringLiteral("C"));
+    step([this] {
+        const QStringList failed = assets::extractAll(m_state.gamedir);
+        if (!failed.isEmpty()) {
+            throw GameError(tr("The pictures could not be written into %1, so the game shows "
+                               "its built-in copies.\n%2")
+                                .arg(QDir::toNativeSeparators(m_state.gamedir),
+                                     failed.join(QLatin1Char('\n'))));
+        }
+    });
+    step([this] {
+        if (!scores::HighScoreStore(m_state.gamedir).exists()) {
+            newlst1Click();
+        }
+    });
+    mem();
+    Edit1->show();
+    Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: #0000ff; "
+                                         "font-weight: bold; border-radius: 4px; }"
+                                         "QPushButton:focus { border: 2px solid #ffa000; }"));
+    Label6->hide();
+    shuffle();
+    setWindowHeight(485);
+    setFontColour(Edit1, Blue);
+    Edit1->setCursor(Qt::PointingHandCursor);
+    StringGrid1->hide();
+    m_state.soundoff = false;
+    Image37->hide();
+    game::resetGame(m_state);
+    Label3->setText(scores::namePrompt());
+    setFontColour(Label3, Red);
+    dealBacks();
+    const QDateTime now = m_services.clock.now();
+    m_state.starttext = scores::timeText(now.time());
+    Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
+    m_state.starttime = now;
+    m_statusPanels[0]->setText(statusclock::noticeText());
+}
+
+void TForm1::start1Click() {
+    try {
+        numberofgame();
+    } catch (const GameError& error) {
+        // A counter that cannot be written must not keep the player from playing.
+        m_services.dialogs.message(windowTitle(), error.message(), Dialogs::Icon::Warning);
+    }
+    // A new game is a new deal, or the player could finish it from memory.
+    shuffle();
+    m_state.clicks = 0;
+    m_state.starttime = m_services.clock.now();
+    setWindowHeight(485);
+    Label7->hide();
+    Label3->show();
+    QFont font = Label3->font();
+    font.setPointSize(11);
+    Label3->setFont(font);
+    setFontColour(Label3, Red);
+    Label3->setText(QStringLiteral("Please enter your name below, thn click OK!"));
+    Label6->hide();
+    Image38->hide();
+    Image39->hide();
+    Label2->setText(QString());
+    Label4->show();
+    Label5->show();
+    setFontColour(Edit1, Blue);
+    Edit1->setCursor(Qt::PointingHandCursor);
+    Edit1->show();
+    Panel1->show();
+    StringGrid1->hide();
+    m_state.soundoff = false;
+    Image37->hide();
+    game::resetGame(m_state);
+    dealBacks();
+    Label1->setText(QStringLiteral("start : ") + scores::timeText(m_services.clock.now().time()));
+    Progressbar1->show();
+}
+
+void TForm1::end1Click() {
+    Image38->hide();
+    Image39->hide();
+    assets::deleteAll(QDir::currentPath() + QLatin1Char('/'));
+    emit terminateRequested();
+}
+
+void TForm1::shuffle() {
+    const Clock& clock = m_services.clock;
+    game::shuffle(m_state, [&clock] { return clock.now(); });
+}
+
+void TForm1::dealBacks() {
+    for (int k = 1; k <= game::CardCount; ++k) {
+        showCardBack(k);
+        card(k)->show();
+    }
+}
+
+void TForm1::showCardBack(int position) {
+    loadPicture(card(position), QStringLiteral("empty.bmp"));
+    describeCard(position);
+}
+
+void TForm1::describeCard(int position) {
+    PictureBox* box = card(position);
+    const int row = (position - 1) / 9 + 1;
+    const int column = (position - 1) % 9 + 1;
+    QString state;
+    if (!m_state.faceUp[position]) {
+        state = tr("face down");
+    } else {
+        const bool inTurn = position == m_state.firstpos || position == m_state.secondpos;
+        state = assets::pictureName(m_state.cards[position]) +
+                (inTurn ? tr(", turned") : tr(", found"));
+    }
+    box->setAccessibleName(tr("Card row %1 column %2: %3").arg(row).arg(column).arg(state));
+    box->setAccessibleDescription(state);
+    QAccessibleEvent event(box, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TForm1::cardClick(int k) {
+    // A card already face up, or a third card while two wait for their
+    // verdict, is not a move: nothing is shown, recorded or counted.
+    if (!game::canTurn(m_state, k)) {
+        return;
+    }
+    if (k == 1) {
+        Label3->hide();
+        Label4->hide();
+        Label5->hide();
+        Label7->hide();
+    } else if (k == 2) {
+        Label3->hide();
+    }
+    loadPicture(card(k), QStringLiteral("img%1.bmp").arg(m_state.cards[k]));
+    card(k)->show();
+    game::recordPick(m_state, k);
+    describeCard(k);
+    card(k)->repaint();
+    twocheck();
+}
+
+void TForm1::twocheck() {
+    Label6->hide();
+    mem();
+    const int game = m_state.generation;
+    m_services.pause.pause(300);
+    if (m_state.generation != game) {
+        return; // a new game began while this turn waited
+    }
+    switch (game::verdict(m_state)) {
+    case game::Verdict::Mismatch: {
+        m_services.pause.pause(200);
+        if (m_state.generation != game) {
+            return;
+        }
+        const int first = m_state.firstpos;
+        const int second = m_state.secondpos;
+        game::turnBack(m_state);
+        showCardBack(first);
+        showCardBack(second);
+        break;
+    }
+    case game::Verdict::Match: {
+        const int first = m_state.firstpos;
+        const int second = m_state.secondpos;
+        game::takePair(m_state);
+        describeCard(first);
+        describeCard(second);
+        Progressbar1->show();
+        Progressbar1->setValue(game::progressPosition(m_state.pairs));
+        if (m_state.pairs == 16) {
+            loadPicture(Image38, QStringLiteral("engerl.bmp"));
+            Image38->show();
+        }
+        break;
+    }
+    case game::Verdict::NothingYet:
+        break;
+    }
+    if (game::ending(m_state)) {
+        m_state.ended = true;
+        endGame();
+    }
+}
+
+void TForm1::endGame() {
+    loadPicture(Image39, QStringLiteral("bengerl.bmp"));
+    Image39->show();
+    endanzeige();
+    Progressbar1->hide();
+    // The sound switch only silences the closing sound; the result is kept either way.
+    if (!m_state.soundoff) {
+        m_services.sound.play(QStringLiteral("1tro"));
+    }
+    setWindowHeight(770);
+}
+
+void TForm1::endanzeige() {
+    Image40->show();
+    const bool odd = m_state.starttext.mid(6, 1).toInt() % 2 == 1;
+    loadPicture(Image40, odd ? QStringLiteral("kaeptn.bmp") : QStringLiteral("metoo.bmp"));
+    mem();
+    StringGrid1->show();
+    Edit1->hide();
+    Panel1->hide();
+    setWindowHeight(770);
+    {
+        // Entry, save and ranking form one change of the list: another game
+        // finishing in the same folder waits for it.
+        const scores::ListLock lock(m_state.gamedir);
+        highscore();
+        SaveHigh();
+        Label8->setText(rankingMark());
+        sort();
+    }
+    currenthighscores1Click();
+    m_services.pause.pause(1200);
+    Image38->hide();
+    Image39->hide();
+    m_services.pause.pause(200);
+    Image40->hide();
+}
+
+void TForm1::numberofgame() {
+    const scores::CounterResult result = scores::advanceGameCounter(m_state.gamedir);
+    if (result.show) {
+        Label9->show();
+        Label9->setText(scores::gameNumberText(result.field));
+    }
+    if (!result.warning.isEmpty()) {
+        throw GameError(result.warning);
+    }
+}

@@ -1,0 +1,175 @@
+// own
+#include "assets/AssetFiles.h"
+#include "platform/GameError.h"
+
+// Qt
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+// std
+#include <array>
+
+namespace assets {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("assets", text);
+}
+
+QByteArray readResource(const QString& path, const QString& what) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw GameError(tr("The %1 %2 is missing from the program.").arg(what, path));
+    }
+    return file.readAll();
+}
+
+QString imagePath(const QString& dir, const QString& name) {
+    return dir + name + QStringLiteral(".bmp");
+}
+
+// Qt's BMP reader fills a cut-off file with garbage rather than failing, so
+// check that the file holds as many bytes as its header promises.
+bool isWholeBmp(const QByteArray& bytes) {
+    constexpr qsizetype headers = 14 + 40;
+    if (bytes.size() < headers || !bytes.startsWith("BM")) {
+        return false;
+    }
+    const char* data = bytes.constData();
+    const quint32 fileSize = qFromLittleEndian<quint32>(data + 2);
+    const quint32 pixelsAt = qFromLittleEndian<quint32>(data + 10);
+    const qint64 width = qFromLittleEndian<qint32>(data + 18);
+    const qint64 height = qFromLittleEndian<qint32>(data + 22);
+    const quint16 bitsPerPixel = qFromLittleEndian<quint16>(data + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(data + 30);
+    if (fileSize > bytes.size() || pixelsAt > bytes.size()) {
+        return false;
+    }
+    if (compression != 0) {
+        return true; // packed pixel data has no size to check against
+    }
+    const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
+    return qint64(pixelsAt) + stride * qAbs(height) <= bytes.size();
+}
+
+} // namespace
+
+const QStringList& imageNames() {
+    static const QStringList names = [] {
+        QStringList list = {QStringLiteral("bengerl"), QStringLiteral("empty"),
+                            QStringLiteral("engerl")};
+        for (int number = 18; number <= 36; ++number) {
+            list << QStringLiteral("img%1").arg(number);
+        }
+        list << QStringLiteral("kaeptn") << QStringLiteral("me") << QStringLiteral("metoo")
+             << QStringLiteral("ok");
+        return list;
+    }();
+    return names;
+}
+
+QStringList deletionOrder() {
+    QStringList names = imageNames();
+    const qsizetype me = names.indexOf(QStringLiteral("me"));
+    const qsizetype metoo = names.indexOf(QStringLiteral("metoo"));
+    names.move(metoo, me);
+    return names;
+}
+
+QByteArray embeddedImage(const QString& name) {
+    return readResource(QStringLiteral(":/images/%1.bmp").arg(name), tr("picture"));
+}
+
+QByteArray embeddedSound(const QString& name) {
+    return readResource(QStringLiteral(":/sounds/%1.wav").arg(name), tr("sound"));
+}
+
+QStringList extractAll(const QString& dir) {
+    QStringList failures;
+    for (const QString& name : imageNames()) {
+        const QString path = imagePath(dir, name);
+        QByteArray bytes;
+        try {
+            bytes = embeddedImage(name);
+        } catch (const GameError& error) {
+            failures << error.message();
+            continue;
+        }
+        // QSaveFile writes to a temporary file and renames it over the target
+        // only when everything was written; when anything fails it removes the
+        // temporary file, so a full disk never leaves a cut-off picture behind.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.commit()) {
+            failures << tr("Could not write %1: %2").arg(path, file.errorString());
+        }
+    }
+    return failures;
+}
+
+void deleteAll(const QString& dir) {
+    for (const QString& name : deletionOrder()) {
+        const QString path = imagePath(dir, name);
+        if (QFileInfo(path).isFile()) {
+            QFile::remove(path); // a file that stays is not worth stopping for
+        }
+    }
+}
+
+QImage loadPicture(const QString& path, const QString& name) {
+    QImage picture;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        if (isWholeBmp(bytes)) {
+            picture = QImage::fromData(bytes, "BMP");
+        }
+    }
+    if (!picture.isNull()) {
+        return picture;
+    }
+    try {
+        picture = QImage::fromData(embeddedImage(name), "BMP");
+    } catch (const GameError&) {
+        picture = QImage();
+    }
+    if (picture.isNull()) {
+        const QString reason = QFileInfo::exists(path) ? tr("it is not a readable BMP picture")
+                                                       : tr("the file does not exist");
+        throw GameError(tr("Could not load the picture %1: %2.").arg(path, reason));
+    }
+    return picture;
+}
+
+QString pictureName(int number) {
+    static constexpr std::array<const char*, 18> names = {
+        QT_TRANSLATE_NOOP("assets", "red circle"),
+        QT_TRANSLATE_NOOP("assets", "blue square"),
+        QT_TRANSLATE_NOOP("assets", "green triangle"),
+        QT_TRANSLATE_NOOP("assets", "yellow star"),
+        QT_TRANSLATE_NOOP("assets", "pink heart"),
+        QT_TRANSLATE_NOOP("assets", "teal diamond"),
+        QT_TRANSLATE_NOOP("assets", "navy moon"),
+        QT_TRANSLATE_NOOP("assets", "orange sun"),
+        QT_TRANSLATE_NOOP("assets", "purple cross"),
+        QT_TRANSLATE_NOOP("assets", "black arrow"),
+        QT_TRANSLATE_NOOP("assets", "olive hexagon"),
+        QT_TRANSLATE_NOOP("assets", "sky blue drop"),
+        QT_TRANSLATE_NOOP("assets", "lime leaf"),
+        QT_TRANSLATE_NOOP("assets", "maroon bell"),
+        QT_TRANSLATE_NOOP("assets", "grey anchor"),
+        QT_TRANSLATE_NOOP("assets", "brown key"),
+        QT_TRANSLATE_NOOP("assets", "magenta lightning bolt"),
+        QT_TRANSLATE_NOOP("assets", "violet flower"),
+    };
+    if (number < 19 || number > 36) {
+        return {};
+    }
+    return tr(names[static_cast<std::size_t>(number - 19)]);
+}
+
+} // namespace assets

@@ -1,0 +1,49 @@
+#pragma once
+
+// Qt
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// The pictures and sounds compiled into the game, and the picture files the
+// game keeps in its working folder. Pictures live at :/images/<name>.bmp,
+// sounds at :/sounds/<name>.wav.
+namespace assets {
+
+// The 26 picture names, in the order they are written: bengerl, empty,
+// engerl, img18, img19 ... img36, kaeptn, me, metoo, ok.
+const QStringList& imageNames();
+
+// The same names in the order they are removed: "metoo" before "me".
+QStringList deletionOrder();
+
+// The bytes of an embedded picture, exactly as stored. Throws GameError when
+// there is no picture of that name.
+QByteArray embeddedImage(const QString& name);
+
+// Writes every embedded picture to dir + name + ".bmp" (dir ends with "/"),
+// replacing what is there. Each file is written whole or not at all. Goes on
+// after a failure; returns one message per file that could not be written,
+// naming the file and the reason. An empty list means all were written.
+QStringList extractAll(const QString& dir);
+
+// Removes dir + name + ".bmp" for every picture name that exists there.
+// Files that cannot be removed are left alone; nothing else is touched.
+void deleteAll(const QString& dir);
+
+// Loads the BMP file at path. When that file is missing or cannot be read,
+// the embedded picture of that name is used instead, so the game stays
+// playable in a folder where nothing could be written. Throws GameError
+// naming the file only when neither gives a picture.
+QImage loadPicture(const QString& path, const QString& name);
+
+// A short name of the card face number 19..36 ("red circle"), for screen
+// readers. Empty for any other number.
+QString pictureName(int number);
+
+// The bytes of an embedded sound file ("1tro", "4hrf"), exactly as stored.
+// Throws GameError when there is no sound of that name.
+QByteArray embeddedSound(const QString& name);
+
+} // namespace assets

@@ -1,0 +1,99 @@
+#include "scores/ResultTexts.h"
+
+namespace scores {
+
+namespace {
+
+constexpr int nameWidth = 24;
+constexpr qint64 secondsPerDay = 24 * 60 * 60;
+
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString clockText(int hours, int minutes, int seconds) {
+    return twoDigits(hours) + QLatin1Char(':') + twoDigits(minutes) + QLatin1Char(':') +
+           twoDigits(seconds);
+}
+
+bool isLineBreak(char32_t c) {
+    return c == 0x2028 || c == 0x2029; // line and paragraph separator
+}
+
+// C0 controls, DEL and the C1 controls of Latin-1.
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f);
+}
+
+} // namespace
+
+QString clickText(int clicks) {
+    const QString digits = QString::number(clicks);
+    if (clicks >= 10 && clicks <= 99)
+        return QLatin1Char(' ') + digits;
+    return digits;
+}
+
+QString savedClickText(int clicks) {
+    if (clicks > 999)
+        return QStringLiteral("999");
+    return clickText(clicks);
+}
+
+QString elapsedText(const QDateTime& start, const QDateTime& now) {
+    const qint64 seconds = start.secsTo(now);
+    if (seconds < 0)
+        return QStringLiteral("00:00:00");
+    if (seconds >= secondsPerDay)
+        return QStringLiteral("23:59:59");
+    const int s = static_cast<int>(seconds);
+    return clockText(s / 3600, s / 60 % 60, s % 60);
+}
+
+QString timeText(const QTime& time) {
+    if (!time.isValid())
+        return QStringLiteral("00:00:00");
+    return clockText(time.hour(), time.minute(), time.second());
+}
+
+QString dateText(const QDate& date) {
+    if (!date.isValid())
+        return QStringLiteral("00.00.0000");
+    return twoDigits(date.day()) + QLatin1Char('.') + twoDigits(date.month()) + QLatin1Char('.') +
+           QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString playerName(const QString& typed) {
+    QString name;
+    name.reserve(nameWidth);
+    // Walk by code points so a character outside the 16-bit range (two
+    // UTF-16 units) becomes one "?", not two.
+    for (const char32_t c : typed.toUcs4()) {
+        if (name.size() == nameWidth)
+            break;
+        if (isControl(c) || isLineBreak(c))
+            name += QLatin1Char(' ');
+        else if (c > 0xff)
+            name += QLatin1Char('?');
+        else
+            name += QChar(static_cast<char16_t>(c));
+    }
+    return name.leftJustified(nameWidth, QLatin1Char(' '));
+}
+
+QString resultLine(const QString& finishTime, const QString& elapsed, const QString& clickText) {
+    return QStringLiteral("finish: ") + finishTime + QStringLiteral(" | total time: ") + elapsed +
+           QStringLiteral(" | clicks: ") + clickText;
+}
+
+QString heading() {
+    return QStringLiteral("      name") + QString(41, QLatin1Char(' ')) +
+           QStringLiteral("time needed") + QString(11, QLatin1Char(' ')) + QStringLiteral("date") +
+           QString(13, QLatin1Char(' ')) + QStringLiteral("clicks");
+}
+
+QString namePrompt() {
+    return QStringLiteral("First enter your name below, then click OK!");
+}
+
+} // namespace scores

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what the game needs to build, run and test, when it is missing.
+# Debian 12 packages only; uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake clang-format
+    qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+    libqt6multimedia6 qt6-qpa-plugins
+    tzdata xvfb xauth
+    desktop-file-utils appstream
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,96 @@
+#!/bin/sh
+# Installs a built tree into a temporary prefix and checks that the desktop
+# integration is complete and consistent.
+#   test-install.sh <build dir> <application id> <bindir> <datadir>
+# bindir and datadir are relative to the prefix, as GNUInstallDirs gives them.
+set -u
+build="$1"
+id="$2"
+bindir="$3"
+datadir="$4"
+
+if [ ! -x "$build/kestrelon-memory" ]; then
+    echo "FAIL: $build/kestrelon-memory is not built; build 'all' before running ctest" >&2
+    exit 1
+fi
+
+# The prefix is <root>/usr, the layout AppStream's tree check expects.
+root="$(mktemp -d)"
+trap 'rm -rf "$root"' EXIT
+prefix="$root/usr"
+if ! cmake --install "$build" --prefix "$prefix" >"$root/install.log" 2>&1; then
+    cat "$root/install.log" >&2
+    echo "FAIL: cmake --install failed" >&2
+    exit 1
+fi
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+bin="$prefix/$bindir"
+share="$prefix/$datadir"
+desktop="$share/applications/$id.desktop"
+metainfo="$share/metainfo/$id.metainfo.xml"
+png="$share/icons/hicolor/48x48/apps/$id.png"
+svg="$share/icons/hicolor/scalable/apps/$id.svg"
+
+# Every file in place; programs executable, data files not.
+for program in "$bin/kestrelon-memory" "$bin/kestrelon-memory-launcher"; do
+    { [ -f "$program" ] && [ -x "$program" ]; } || fail "$program missing or not executable"
+done
+for data in "$desktop" "$metainfo" "$png" "$svg"; do
+    if [ ! -f "$data" ]; then
+        fail "$data missing"
+    elif [ -x "$data" ]; then
+        fail "$data is executable"
+    fi
+done
+
+# The menu entry starts an installed program and names the installed icon.
+key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+if [ -f "$desktop" ]; then
+    exec_program="$(key Exec | cut -d' ' -f1)"
+    [ -x "$bin/$exec_program" ] || fail "Exec=$exec_program is not an installed program"
+    [ "$(key Icon)" = "$id" ] || fail "Icon=$(key Icon) does not name the installed icon $id"
+fi
+
+# The metainfo carries the same id and launches this desktop file.
+if [ -f "$metainfo" ]; then
+    grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+        fail "metainfo does not launch $id.desktop"
+fi
+
+# The bitmap icon is a PNG of 48 by 48 pixels (width and height follow the
+# signature and the IHDR header, big-endian).
+if [ -f "$png" ]; then
+    header="$(od -An -tx1 -N24 "$png" | tr -d ' \n')"
+    case "$header" in
+        89504e470d0a1a0a????????49484452*) ;;
+        *) fail "$png is not a PNG file" ;;
+    esac
+    size="$(printf '%s' "$header" | cut -c33-48)"
+    [ "$size" = "0000003000000030" ] || fail "$png is not 48x48 (IHDR size $size)"
+fi
+if [ -f "$svg" ]; then
+    grep -q "<svg" "$svg" || fail "$svg is not an SVG image"
+fi
+
+# AppStream's own check of the installed metainfo against its desktop file.
+# The validator tests demand the tool; here it is used when present.
+if [ "$datadir" = share ] && command -v appstreamcli >/dev/null 2>&1; then
+    if ! appstreamcli validate-tree --no-net "$root" >"$root/tree.log" 2>&1; then
+        cat "$root/tree.log" >&2
+        fail "appstreamcli validate-tree rejected the installed tree"
+    fi
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures problem(s) in the installed tree:" >&2
+    (cd "$prefix" && find . ! -name '*.log' | sort) >&2
+    exit 1
+fi
+echo "installed tree complete"

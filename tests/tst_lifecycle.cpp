@@ -1,0 +1,247 @@
+// Whole games through the real window, from an empty folder to the end.
+
+// own
+#include "app/PictureBox.h"
+#include "assets/AssetFiles.h"
+#include "support/GameHarness.h"
+
+// Qt
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+class LifecycleTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startUpInEmptyFolderWritesEverything();
+    void startUpOverwritesPicturesButKeepsTheList();
+    void wholeGameEntersTheResult();
+    void newGameCountsAndDealsAfresh();
+    void endRemovesPicturesAndKeepsData();
+    void endPictureFollowsStartSeconds_data();
+    void endPictureFollowsStartSeconds();
+    void soundOffStillEndsTheGame();
+    void endingRunsOncePerGame();
+    void damagedCounterDoesNotStopStartUp();
+
+  private:
+    static void playPerfectGameWithMisses(GameHarness& h, int misses);
+};
+
+namespace {
+
+QStringList pictureFiles() {
+    QStringList files;
+    for (const QString& name : assets::imageNames()) {
+        files << name + QStringLiteral(".bmp");
+    }
+    return files;
+}
+
+QString cell(TForm1& window, int row, int column) {
+    return window.StringGrid1->item(row, column)->text();
+}
+
+} // namespace
+
+void LifecycleTest::playPerfectGameWithMisses(GameHarness& h, int misses) {
+    for (int miss = 0; miss < misses; ++miss) {
+        const int first = h.pairOf(19 + miss).first;
+        h.window().cardClick(first);
+        h.window().cardClick(h.otherThan(first));
+    }
+    h.findAllPairs();
+}
+
+void LifecycleTest::startUpInEmptyFolderWritesEverything() {
+    GameHarness h;
+    for (const QString& file : pictureFiles()) {
+        QVERIFY2(QFile::exists(h.path(file)), qPrintable(file));
+        QCOMPARE(h.read(file), assets::embeddedImage(file.chopped(4)));
+    }
+    QCOMPARE(h.read(QStringLiteral("nog.txt")), QByteArray("   1\r\n"));
+    QVERIFY(h.read(QStringLiteral("highscore.txt"))
+                .startsWith("1  ....................... 10:10:00 ..........  222\r\n"));
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("highscore2.txt"))));
+    QCOMPARE(h.window().windowHeight(), 485);
+    QVERIFY(h.window().StringGrid1->isHidden());
+    QVERIFY(!h.window().Edit1->isHidden());
+    QCOMPARE(h.label(8)->text(), QStringLiteral("C"));
+    QCOMPARE(h.label(1)->text(), QStringLiteral("  start : 16:58:14"));
+    QVERIFY(h.label(9)->isHidden());
+    QVERIFY(h.fakes.dialogs.shown.isEmpty());
+}
+
+void LifecycleTest::startUpOverwritesPicturesButKeepsTheList() {
+    const QByteArray list = "1  Kim                     00:01:02 01.12.2026   40\r\n";
+    GameHarness h(0, [&](const QString& dir) {
+        QFile junk(dir + QStringLiteral("/img27.bmp"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+        junk.close();
+        QFile scores(dir + QStringLiteral("/highscore.txt"));
+        QVERIFY(scores.open(QIODevice::WriteOnly));
+        scores.write(list);
+    });
+    QCOMPARE(h.read(QStringLiteral("img27.bmp")), assets::embeddedImage(QStringLiteral("img27")));
+    QCOMPARE(h.read(QStringLiteral("highscore.txt")), list);
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("highscore2.txt"))));
+}
+
+void LifecycleTest::wholeGameEntersTheResult() {
+    GameHarness h;
+    h.window().Edit1->setText(QStringLiteral("Robin"));
+    h.window().Panel1Click();
+    QVERIFY(h.window().Edit1->isHidden());
+    QCOMPARE(h.label(3)->text(), QStringLiteral("Now please click on the icons and find pairs!"));
+    playPerfectGameWithMisses(h, 2);
+
+    // 40 clicks of 300 ms and two misses of another 200 ms: 12.4 s of play.
+    QCOMPARE(h.state.clicks, 40);
+    QCOMPARE(h.label(2)->text(),
+             QStringLiteral("finish: 16:58:26 | total time: 00:00:12 | clicks:  40"));
+    QCOMPARE(h.window().windowHeight(), 770);
+    QVERIFY(!h.window().StringGrid1->isHidden());
+    QCOMPARE(h.fakes.sound.played, QStringList{QStringLiteral("1tro")});
+
+    // The full fresh list loses its worst entry (444 clicks) to the new result,
+    // which ranks first by clicks.
+    const QList<QByteArray> lines = h.read(QStringLiteral("highscore.txt")).split('\n');
+    QCOMPARE(lines.size(), 13);
+    QCOMPARE(lines[0], QByteArray("1  Robin                   00:00:12 07.12.2026   40\r"));
+    QCOMPARE(lines[1], QByteArray("2  ....................... 10:10:09 ..........  195\r"));
+    QCOMPARE(lines[11], QByteArray("12 ....................... 10:10:05 ..........  345\r"));
+    QVERIFY(!h.read(QStringLiteral("highscore.txt")).contains("444"));
+
+    QCOMPARE(cell(h.window(), 0, 0), QStringLiteral("1  "));
+    QCOMPARE(cell(h.window(), 0, 1), QStringLiteral("Robin                   "));
+    QCOMPARE(cell(h.window(), 0, 2), QStringLiteral("00:00:12"));
+    QCOMPARE(cell(h.window(), 0, 3), QStringLiteral("07.12.2026"));
+    QCOMPARE(cell(h.window(), 0, 4), QStringLiteral(" 40"));
+    QCOMPARE(h.label(8)->text(), QStringLiteral("C"));
+    // The start line, then the ranked list twice (after the entry and when shown).
+    QCOMPARE(h.label(1)->text().count(QStringLiteral("\n\r")), 24);
+    QVERIFY(h.image(38)->isHidden());
+    QVERIFY(h.image(39)->isHidden());
+    QVERIFY(h.image(40)->isHidden());
+}
+
+void LifecycleTest::newGameCountsAndDealsAfresh() {
+    GameHarness h;
+    h.findAllPairs();
+    const auto firstDeal = h.state.cards;
+    h.window().start1Click();
+    QCOMPARE(h.read(QStringLiteral("nog.txt")), QByteArray("   2\r\n"));
+    QCOMPARE(h.label(9)->text(), QStringLiteral("game no:    2"));
+    QVERIFY(h.state.cards != firstDeal);
+    QCOMPARE(h.state.pairs, 0);
+    QCOMPARE(h.state.clicks, 0);
+    const QImage back =
+        assets::loadPicture(h.path(QStringLiteral("empty.bmp")), QStringLiteral("empty"));
+    for (int k = 1; k <= 36; ++k) {
+        QCOMPARE(h.image(k)->picture(), back);
+    }
+    QCOMPARE(h.window().windowHeight(), 485);
+    QCOMPARE(h.label(3)->text(), QStringLiteral("Please enter your name below, thn click OK!"));
+    QCOMPARE(h.label(1)->text(), QStringLiteral("start : 16:58:") +
+                                     h.fakes.clock.current.time().toString(QStringLiteral("ss")));
+    QVERIFY(!h.window().Panel1->isHidden());
+    h.window().start1Click();
+    QCOMPARE(h.read(QStringLiteral("nog.txt")), QByteArray("   3\r\n"));
+    // The second game ends and enters its result too.
+    h.findAllPairs();
+    QCOMPARE(h.fakes.sound.played.size(), 2);
+}
+
+void LifecycleTest::endRemovesPicturesAndKeepsData() {
+    GameHarness h;
+    h.window().newlst1Click();
+    QSignalSpy terminate(&h.window(), &TForm1::terminateRequested);
+    h.window().end1Click();
+    QCOMPARE(terminate.count(), 1);
+    for (const QString& file : pictureFiles()) {
+        QVERIFY2(!QFile::exists(h.path(file)), qPrintable(file));
+    }
+    for (const char* data : {"highscore.txt", "highscore2.txt", "nog.txt"}) {
+        QVERIFY2(QFile::exists(h.path(QString::fromLatin1(data))), data);
+    }
+}
+
+void LifecycleTest::endPictureFollowsStartSeconds_data() {
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("14: odd tens") << 14 << QStringLiteral("kaeptn");
+    QTest::newRow("59: odd tens") << 59 << QStringLiteral("kaeptn");
+    QTest::newRow("09: even tens") << 9 << QStringLiteral("metoo");
+    QTest::newRow("42: even tens") << 42 << QStringLiteral("metoo");
+}
+
+void LifecycleTest::endPictureFollowsStartSeconds() {
+    QFETCH(int, seconds);
+    QFETCH(QString, picture);
+    GameHarness h;
+    // Only the start-up time's seconds decide, whatever time the game ends.
+    h.state.starttext = QStringLiteral("16:58:%1").arg(seconds, 2, 10, QLatin1Char('0'));
+    h.findAllPairs();
+    // The picture stays loaded after the ending hid it again.
+    QVERIFY(h.image(40)->isHidden());
+    QCOMPARE(h.image(40)->picture(),
+             assets::loadPicture(h.path(picture + QStringLiteral(".bmp")), picture));
+}
+
+void LifecycleTest::soundOffStillEndsTheGame() {
+    GameHarness h;
+    h.window().soundoff1Click();
+    h.findAllPairs();
+    QVERIFY(h.fakes.sound.played.isEmpty());
+    QCOMPARE(h.window().windowHeight(), 770);
+    QVERIFY(h.read(QStringLiteral("highscore.txt")).contains(" 36\r\n"));
+    // A new game switches the sound on again.
+    h.window().start1Click();
+    h.findAllPairs();
+    QCOMPARE(h.fakes.sound.played, QStringList{QStringLiteral("1tro")});
+}
+
+void LifecycleTest::endingRunsOncePerGame() {
+    GameHarness h;
+    for (int picture = 19; picture <= 35; ++picture) {
+        const auto [a, b] = h.pairOf(picture);
+        h.window().cardClick(a);
+        h.window().cardClick(b);
+    }
+    // The last pair's second card arrives inside the first card's wait, so
+    // two verdicts are pending when the last pair is found.
+    const auto [a, b] = h.pairOf(36);
+    h.fakes.pause.duringNextPause([&] { h.window().cardClick(b); });
+    h.window().cardClick(a);
+    for (int k = 1; k <= 36; ++k) {
+        h.window().cardClick(k);
+    }
+    QCOMPARE(h.fakes.sound.played.size(), 1);
+    QCOMPARE(h.read(QStringLiteral("highscore.txt")).count(" 36\r\n"), 1);
+}
+
+void LifecycleTest::damagedCounterDoesNotStopStartUp() {
+    GameHarness h(0, [](const QString& dir) {
+        QFile counter(dir + QStringLiteral("/nog.txt"));
+        QVERIFY(counter.open(QIODevice::WriteOnly));
+        counter.write("ab12\r\n");
+    });
+    QCoreApplication::processEvents();
+    h.window().show();
+    QTRY_COMPARE(h.fakes.dialogs.shown.size(), 1);
+    QVERIFY(h.fakes.dialogs.shown[0].text.contains(QStringLiteral("ab12")));
+    QCOMPARE(h.read(QStringLiteral("nog.txt")), QByteArray("   1\r\n"));
+    QVERIFY(QFile::exists(h.path(QStringLiteral("highscore.txt"))));
+    QVERIFY(QFile::exists(h.path(QStringLiteral("empty.bmp"))));
+    QCOMPARE(h.state.cards[0] + h.state.cards[1] > 0, true);
+}
+
+QTEST_MAIN(LifecycleTest)
+#include "tst_lifecycle.moc"

@@ -1,0 +1,410 @@
+// The high-score list file: reading, writing in one step, the seed and fresh
+// lists, sorting on disk, and the lock two games in one folder share.
+
+#include "scores/HighScoreStore.h"
+#include "scores/ResultTexts.h"
+
+#include "platform/GameError.h"
+
+// Qt
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// std
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace scores;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(scores::SortKey)
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray crlf(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// Empty rows as the save writes them.
+QByteArray blankLines(int count, int width) {
+    return (QByteArray(width, ' ') + "\r\n").repeated(count);
+}
+
+// The fresh list as written (its lines are checked one by one by the
+// ranking test).
+QByteArray freshBytes() {
+    return crlf(freshList());
+}
+
+// Makes every write into a folder fail while it lives. Taking the write
+// permission away does not stop root, so where a probe still gets through
+// the process's file size limit is set to 0 instead: any byte written to a
+// file then fails.
+class WriteBlocker {
+  public:
+    explicit WriteBlocker(const QString& dir) : m_dir(dir) {
+        const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser |
+                              QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup;
+        m_permissions = QFile::permissions(dir);
+        QFile::setPermissions(dir, readOnly);
+        QFile probe(dir + "/probe");
+        if (!probe.open(QIODevice::WriteOnly))
+            return;
+        probe.close();
+        probe.remove();
+        // Nothing may be printed while the limit holds: the test's own output
+        // may go to a file.
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        m_oldLimit = limit;
+        limit.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~WriteBlocker() {
+        if (m_oldLimit) {
+            setrlimit(RLIMIT_FSIZE, &*m_oldLimit);
+            std::signal(SIGXFSZ, m_oldHandler);
+        }
+        QFile::setPermissions(m_dir, m_permissions);
+    }
+    WriteBlocker(const WriteBlocker&) = delete;
+    WriteBlocker& operator=(const WriteBlocker&) = delete;
+
+  private:
+    QString m_dir;
+    QFile::Permissions m_permissions;
+    std::optional<rlimit> m_oldLimit;
+    void (*m_oldHandler)(int) = SIG_DFL;
+};
+
+// The message of the GameError that action throws, or "" when none.
+template <typename Action> QString errorOf(Action action) {
+    try {
+        action();
+    } catch (const GameError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+} // namespace
+
+class TestScoresStore : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void readLines_data();
+    void readLines();
+    void readsAHugeLine();
+    void writeLinesAsLatin1WithCrLf();
+    void fixedListsOnDisk();
+    void resultEntryWithoutList();
+    void resultEntryRoundTrip_data();
+    void resultEntryRoundTrip();
+    void sortOnDisk_data();
+    void sortOnDisk();
+    void createEmptyIfMissing();
+    void newListKeepsBackup();
+    void newListFailsWhenBackupCannotBeWritten();
+    void failedWriteKeepsOldFile();
+    void folderInPlaceOfTheList();
+    void parentIsAFile();
+    void secondLockWaitsForTheFirst();
+    void staleLockDoesNotBlock();
+
+  private:
+    std::optional<QTemporaryDir> m_tmp;
+    QString m_dir;
+};
+
+void TestScoresStore::init() {
+    m_tmp.emplace();
+    QVERIFY(m_tmp->isValid());
+    m_dir = m_tmp->path() + "/";
+}
+
+void TestScoresStore::readLines_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QByteArray() << QStringList{};
+    QTest::newRow("one line end") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("empty lines") << QByteArray("\n\r\n\nx") << QStringList{"", "", "", "x"};
+    QTest::newRow("CR alone") << QByteArray("a\rb\r\r\nc\r") << QStringList{"a\rb\r", "c\r"};
+    QTest::newRow("NUL and 8-bit")
+        << QByteArray("a\0b\xe9\xff\n", 6)
+        << QStringList{QString::fromLatin1(QByteArray("a\0b\xe9\xff", 5))};
+    QByteArray fourteen;
+    QStringList twelve;
+    for (int i = 1; i <= 14; ++i) {
+        fourteen += QByteArray::number(i) + "\r\n";
+        if (i <= 12)
+            twelve << QString::number(i);
+    }
+    QTest::newRow("only twelve lines") << fourteen << twelve;
+}
+
+void TestScoresStore::readLines() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    const HighScoreStore store(m_dir);
+    QVERIFY(writeAll(store.path(), bytes));
+    QCOMPARE(store.readLines(), lines);
+}
+
+void TestScoresStore::readsAHugeLine() {
+    const HighScoreStore store(m_dir);
+    const QByteArray huge(3 * 1024 * 1024, 'x');
+    QVERIFY(writeAll(store.path(), huge + "\r\nsecond\r\n" + huge));
+    const QStringList lines = store.readLines();
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0).size(), maxLineLength);
+    QCOMPARE(lines.at(1), "second");
+    QVERIFY(lines.at(0).startsWith(QString(51, u'x')));
+}
+
+void TestScoresStore::writeLinesAsLatin1WithCrLf() {
+    const HighScoreStore store(m_dir);
+    store.writeLines({"Jos\u00e9", "5\u20ac", ""});
+    QCOMPARE(readAll(store.path()), QByteArray("Jos\xe9\r\n5?\r\n\r\n"));
+    store.writeLines({});
+    QCOMPARE(readAll(store.path()), QByteArray());
+}
+
+void TestScoresStore::fixedListsOnDisk() {
+    const HighScoreStore store(m_dir);
+    store.newList();
+    QCOMPARE(readAll(store.path()), freshBytes());
+    QVERIFY(!QFile::exists(store.backupPath()));
+
+    store.writeLines(rankingSeedLines());
+    QCOMPARE(readAll(store.path()),
+             QByteArray("1  Novice                  00:10:00 01.02.1492  111\r\n"
+                        "2  King Lear               00:10:01 01.02.1592  111\r\n"
+                        "3  Santa Claus             00:10:02 01.02.1692  111\r\n"));
+}
+
+void TestScoresStore::resultEntryWithoutList() {
+    const HighScoreStore store(m_dir);
+    QVERIFY(!store.exists());
+    const QStringList lines = store.readForResultEntry();
+    QVERIFY(lines.isEmpty());
+    QCOMPARE(readAll(store.path()),
+             QByteArray("1  Novice                  00:10:00 01.02.1492  222\r\n"
+                        "2  King Lear               00:10:01 01.02.1592  223\r\n"
+                        "3  Santa Claus             00:10:02 01.02.1692  324\r\n"));
+    Table table(12);
+    QCOMPARE(fillForResultEntry(lines, table), 0);
+}
+
+void TestScoresStore::resultEntryRoundTrip_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<SortKey>("key");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray ann = "Ann                     00:05:00 05.06.2024   57";
+    QTest::newRow("three lines") << QByteArray(
+                                        "1  Novice                  00:10:00 01.02.1492  222\n"
+                                        "2  King Lear               00:10:01 01.02.1592  223\n"
+                                        "3  Santa Claus             00:10:02 01.02.1692  324")
+                                 << SortKey::Clicks
+                                 << "1  Novice                  00:10:00 01.02.1492  222\r\n"
+                                    "2  King Lear               00:10:01 01.02.1592  223\r\n"
+                                    "3  Santa Claus             00:10:02 01.02.1692  324\r\n"
+                                    "4  " +
+                                        ann + "\r\n" + blankLines(5, 29) + blankLines(3, 28);
+    // Worst by clicks is 444 in row 3; lines past the twelfth are dropped.
+    QByteArray expected = freshBytes();
+    expected.replace("3  ....................... 10:10:02 ..........  444", "3  " + ann);
+    QTest::newRow("full list, fourteen lines")
+        << QByteArray(freshBytes() + "13 x\r\n14 y\r\n") << SortKey::Clicks << expected;
+    // Gaps filled on reading are written back as filled. By time the worst
+    // is then 10:11:10 in row 12; by clicks it is the gap's "999".
+    QByteArray gaps = freshBytes();
+    gaps.replace("10 ....................... 10:10:10 ..........  200",
+                 "10 .......................          ..........     ");
+    expected = gaps;
+    expected.replace("10 .......................          ..........     ",
+                     "10 ....................... 00:32:01 ..........  999");
+    expected.replace("12 ....................... 10:11:10 ..........  202", "12 " + ann);
+    QTest::newRow("gaps filled, by time") << gaps << SortKey::Time << expected;
+    expected = gaps;
+    expected.replace("10 .......................          ..........     ", "10 " + ann);
+    QTest::newRow("gaps filled, by clicks") << gaps << SortKey::Clicks << expected;
+}
+
+void TestScoresStore::resultEntryRoundTrip() {
+    QFETCH(QByteArray, before);
+    QFETCH(SortKey, key);
+    QFETCH(QByteArray, after);
+    const HighScoreStore store(m_dir);
+    QVERIFY(writeAll(store.path(), before));
+    Table table(12);
+    const int read = fillForResultEntry(store.readForResultEntry(), table);
+    const Row result{"", playerName("Ann"), "00:05:00", "05.06.2024", savedClickText(57)};
+    QVERIFY(enterResult(table, read, result, key) >= 0);
+    store.writeLines(saveLines(table));
+    QCOMPARE(readAll(store.path()), after);
+}
+
+void TestScoresStore::sortOnDisk_data() {
+    QTest::addColumn<std::optional<QByteArray>>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("compared");
+    QTest::newRow("missing list") << std::optional<QByteArray>() << QByteArray() << false;
+    QTest::newRow("empty list") << std::optional<QByteArray>("") << QByteArray("1 \r\n") << false;
+    QTest::newRow("only a line end")
+        << std::optional<QByteArray>("\r\n") << QByteArray("1 \r\n") << false;
+    QTest::newRow("two lines") << std::optional<QByteArray>(
+                                      "1  B                       00:10:02 01.02.1692  324\n"
+                                      "2  A                       00:10:00 01.02.1692  324")
+                               << QByteArray(
+                                      "1  A                       00:10:00 01.02.1692  324\r\n"
+                                      "2  B                       00:10:02 01.02.1692  324\r\n")
+                               << true;
+}
+
+void TestScoresStore::sortOnDisk() {
+    QFETCH(std::optional<QByteArray>, before);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, compared);
+    const HighScoreStore store(m_dir);
+    if (before)
+        QVERIFY(writeAll(store.path(), *before));
+    const RankResult result = store.sort(SortKey::Time);
+    QCOMPARE(result.compared, compared);
+    QCOMPARE(readAll(store.path()), after);
+    QCOMPARE(crlf(result.lines), after);
+}
+
+void TestScoresStore::createEmptyIfMissing() {
+    const HighScoreStore store(m_dir);
+    store.createEmptyIfMissing();
+    QVERIFY(store.exists());
+    QCOMPARE(readAll(store.path()), QByteArray());
+    QVERIFY(writeAll(store.path(), "kept"));
+    store.createEmptyIfMissing();
+    QCOMPARE(readAll(store.path()), QByteArray("kept"));
+}
+
+void TestScoresStore::newListKeepsBackup() {
+    const HighScoreStore store(m_dir);
+    const QByteArray odd("1  hand-made\n\0\xff\r", 16);
+    QVERIFY(writeAll(store.path(), odd));
+    QVERIFY(writeAll(store.backupPath(), "older backup"));
+    store.newList();
+    QCOMPARE(readAll(store.backupPath()), odd);
+    QCOMPARE(readAll(store.path()), freshBytes());
+}
+
+void TestScoresStore::newListFailsWhenBackupCannotBeWritten() {
+    const HighScoreStore store(m_dir);
+    const QByteArray list = crlf(resultSeedLines());
+    QVERIFY(writeAll(store.path(), list));
+    QVERIFY(QDir().mkdir(store.backupPath()));
+    const QString message = errorOf([&] { store.newList(); });
+    QVERIFY2(message.contains("highscore2.txt"), qPrintable(message));
+    QCOMPARE(readAll(store.path()), list);
+    QVERIFY(QFileInfo(store.backupPath()).isDir());
+}
+
+void TestScoresStore::failedWriteKeepsOldFile() {
+    QVERIFY(QDir().mkdir(m_dir + "list"));
+    const HighScoreStore store(m_dir + "list/");
+    const QByteArray old = crlf(resultSeedLines());
+    QVERIFY(writeAll(store.path(), old));
+    QString message;
+    {
+        const WriteBlocker blocker(m_dir + "list");
+        message = errorOf([&] { store.writeLines(freshList()); });
+    }
+    QVERIFY2(message.startsWith("Could not write highscore.txt: "), qPrintable(message));
+    QCOMPARE(readAll(store.path()), old);
+    QCOMPARE(QDir(m_dir + "list").entryList(QDir::Files), QStringList{"highscore.txt"});
+}
+
+void TestScoresStore::folderInPlaceOfTheList() {
+    const HighScoreStore store(m_dir);
+    QVERIFY(QDir().mkdir(store.path()));
+    QVERIFY(store.exists());
+    QString message = errorOf([&] { store.readLines(); });
+    QVERIFY2(message.startsWith("Could not read highscore.txt: "), qPrintable(message));
+    message = errorOf([&] { store.readForResultEntry(); });
+    QVERIFY2(message.startsWith("Could not read highscore.txt: "), qPrintable(message));
+    message = errorOf([&] { store.writeLines({"x"}); });
+    QVERIFY2(message.startsWith("Could not write highscore.txt: "), qPrintable(message));
+    QVERIFY(QFileInfo(store.path()).isDir());
+}
+
+void TestScoresStore::parentIsAFile() {
+    QVERIFY(writeAll(m_dir + "plain", "x"));
+    const HighScoreStore store(m_dir + "plain/");
+    QVERIFY(!store.exists());
+    const QString message = errorOf([&] { store.readForResultEntry(); });
+    QVERIFY2(message.startsWith("Could not write highscore.txt: "), qPrintable(message));
+    QCOMPARE(readAll(m_dir + "plain"), QByteArray("x"));
+}
+
+void TestScoresStore::secondLockWaitsForTheFirst() {
+    std::optional<ListLock> first;
+    first.emplace(m_dir);
+    QElapsedTimer timer;
+    timer.start();
+    const QString message = errorOf([&] { ListLock second(m_dir, 300); });
+    QVERIFY(timer.elapsed() >= 250);
+    QVERIFY2(message.startsWith("Could not lock highscore.txt: "), qPrintable(message));
+    first.reset();
+    QCOMPARE(errorOf([&] { ListLock second(m_dir, 300); }), QString());
+}
+
+void TestScoresStore::staleLockDoesNotBlock() {
+    // A process that has ended leaves its lock behind.
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    QVERIFY(child > 0);
+    QCOMPARE(waitpid(child, nullptr, 0), child);
+
+    const QString lockPath = m_dir + "highscore.txt.lock";
+    QByteArray contents;
+    {
+        QLockFile own(lockPath);
+        QVERIFY(own.tryLock(0));
+        contents = readAll(lockPath);
+    }
+    const qsizetype lineEnd = contents.indexOf('\n');
+    QVERIFY(lineEnd > 0);
+    contents.replace(0, lineEnd, QByteArray::number(child));
+    QVERIFY(writeAll(lockPath, contents));
+
+    QCOMPARE(errorOf([&] { ListLock lock(m_dir, 1000); }), QString());
+    QVERIFY(!QFile::exists(lockPath));
+}
+
+QTEST_GUILESS_MAIN(TestScoresStore)
+#include "tst_scores_store.moc"
