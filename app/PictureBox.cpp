@@ -22,7 +22,8 @@ void PictureBox::setStretch(bool on) {
 }
 
 void PictureBox::setCard(bool isCard) {
-    setFocusPolicy(isCard ? Qt::StrongFocus : Qt::NoFocus);
+    // Cards take the focus from the keyboard only, so a mouse player sees no focus ring.
+    setFocusPolicy(isCard ? Qt::TabFocus : Qt::NoFocus);
     setCursor(isCard ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 

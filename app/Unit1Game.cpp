@@ -101,6 +101,7 @@ void TForm1::start1Click() {
     Label3->show();
     QFont font = Label3->font();
     font.setPointSize(11);
+    font.setWordSpacing(0);
     Label3->setFont(font);
     setFontColour(Label3, Red);
     Label3->setText(QStringLiteral("Please enter your name below, thn click OK!"));

@@ -43,13 +43,33 @@ void showTable(QTableWidget* grid, const scores::Table& table) {
     grid->repaint();
 }
 
-void showHeading(QLabel* label) {
+// The heading spaces its words with runs of blanks; widen or narrow the
+// blanks so that "clicks" stands over the grid's last column in whatever
+// font the desktop gives.
+void alignHeading(QLabel* label, const QTableWidget* grid) {
+    const QString heading = scores::heading();
+    const int clicksAt = static_cast<int>(heading.indexOf(QStringLiteral("clicks")));
+    const int blanks = static_cast<int>(heading.left(clicksAt).count(QLatin1Char(' ')));
+    QFont font = label->font();
+    font.setWordSpacing(0);
+    const int natural = QFontMetrics(font).horizontalAdvance(heading.left(clicksAt));
+    int target = grid->frameWidth() + 4;
+    for (int c = 0; c < 4; ++c) {
+        target += grid->columnWidth(c);
+    }
+    target += grid->x() - label->x();
+    font.setWordSpacing(static_cast<qreal>(target - natural) / blanks);
+    label->setFont(font);
+}
+
+void showHeading(QLabel* label, const QTableWidget* grid) {
     label->show();
     setFontColour(label, Red);
     QFont font = label->font();
     font.setPointSize(11);
     label->setFont(font);
     label->setText(scores::heading());
+    alignHeading(label, grid);
 }
 
 } // namespace
@@ -66,7 +86,7 @@ void TForm1::highscore() {
     bold.setBold(true);
     Label2->setFont(bold);
     Label2->show();
-    showHeading(Label3);
+    showHeading(Label3, StringGrid1);
     Label2->setText(scores::resultLine(scores::timeText(now.time()), elapsed,
                                        scores::clickText(m_state.clicks)));
 
@@ -101,7 +121,7 @@ void TForm1::currenthighscores1Click() {
     setWindowHeight(770);
     StringGrid1->show();
     Progressbar1->hide();
-    showHeading(Label3);
+    showHeading(Label3, StringGrid1);
     Label3->raise();
     Edit1->repaint();
     const scores::HighScoreStore store(m_state.gamedir);
@@ -127,6 +147,7 @@ void TForm1::highscoresoff1Click() {
     setFontColour(Label3, Blue);
     QFont font = Label3->font();
     font.setPointSize(11);
+    font.setWordSpacing(0);
     Label3->setFont(font);
     Label3->setText(scores::namePrompt());
     Label3->hide();
@@ -183,6 +204,7 @@ void TForm1::Panel1Click() {
     Label2->hide();
     QFont font = Label3->font();
     font.setBold(true);
+    font.setWordSpacing(0);
     Label3->setFont(font);
     setFontColour(Label3, DarkRed);
     Label3->setText(QStringLiteral("Now please click on the icons and find pairs!"));

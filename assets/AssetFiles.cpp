@@ -102,9 +102,12 @@ QStringList extractAll(const QString& dir) {
         // QSaveFile writes to a temporary file and renames it over the target
         // only when everything was written; when anything fails it removes the
         // temporary file, so a full disk never leaves a cut-off picture behind.
+        // The buffer is flushed and checked before commit(), which in Qt 6.4
+        // ignores a failed final flush and would rename a cut-off file.
         QSaveFile file(path);
+        file.setDirectWriteFallback(false);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-            !file.commit()) {
+            !file.flush() || !file.commit()) {
             failures << tr("Could not write %1: %2").arg(path, file.errorString());
         }
     }

@@ -24,7 +24,11 @@ void EventLoopPause::pause(int ms) {
 void WidgetDialogs::message(const QString& caption, const QString& text, Icon icon) {
     QMessageBox box(m_parent);
     box.setWindowTitle(caption);
-    box.setText(text);
+    // Texts join their lines with LF CR or CR LF; the box wants plain line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(shown);
     switch (icon) {
     case Icon::None:
         box.setIcon(QMessageBox::NoIcon);

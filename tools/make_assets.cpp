@@ -1319,7 +1319,7 @@ std::vector<double> soundOnChime(int rate, int frames) {
     // Bell partials are not whole multiples; higher ones die away sooner.
     const double ratios[] = {1.0, 2.0, 2.76, 4.07, 5.4};
     const double levels[] = {1.0, 0.45, 0.3, 0.14, 0.08};
-    const double decays[] = {1.6, 1.0, 0.7, 0.4, 0.25};
+    const double decays[] = {2.2, 1.2, 0.8, 0.45, 0.25};
     auto bell = [&](double at, int midi, double gain, double pan) {
         const double f = midiFrequency(midi);
         const int first = int(at * rate);
@@ -1342,6 +1342,10 @@ std::vector<double> soundOnChime(int rate, int frames) {
         bell(1.75, midi, 0.42, midi == 84 ? -0.3 : (midi == 91 ? 0.3 : 0.0));
     }
     bell(2.9, 96, 0.22, 0.0);
+    // A soft answer that rings on into the fade.
+    bell(3.7, 91, 0.16, 0.4);
+    bell(4.1, 88, 0.14, -0.4);
+    bell(4.5, 84, 0.16, 0.0);
 
     // A soft cross echo for width.
     const int delay = int(0.21 * rate);
@@ -1352,8 +1356,8 @@ std::vector<double> soundOnChime(int rate, int frames) {
         right[n] += 0.28 * left[d];
     }
 
-    // Fade out over the last three and a half seconds.
-    const int fadeFrom = frames - int(3.5 * rate);
+    // Fade out over the last three seconds.
+    const int fadeFrom = frames - int(3.0 * rate);
     for (int i = std::max(0, fadeFrom); i < frames; ++i) {
         const double x = double(i - fadeFrom) / (frames - fadeFrom);
         const double g = 0.5 + 0.5 * std::cos(M_PI * x);
