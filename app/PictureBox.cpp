@@ -2,10 +2,44 @@
 #include "app/PictureBox.h"
 
 // Qt
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+
+namespace {
+
+// Screen readers announce a card as a button that can be pressed.
+class CardAccessible : public QAccessibleWidget {
+  public:
+    explicit CardAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            emit static_cast<PictureBox*>(widget())->clicked();
+        }
+    }
+};
+
+QAccessibleInterface* cardAccessible(const QString& className, QObject* object) {
+    auto* box = qobject_cast<PictureBox*>(object);
+    if (className == QLatin1String("PictureBox") && box != nullptr &&
+        box->focusPolicy() != Qt::NoFocus) {
+        return new CardAccessible(box);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void PictureBox::registerAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(cardAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);

@@ -12,6 +12,9 @@ class PictureBox : public QWidget {
 
   public:
     explicit PictureBox(QWidget* parent = nullptr);
+    // Lets assistive technology see card cells as buttons; call once before
+    // the cells are created.
+    static void registerAccessibility();
 
     void setPicture(const QImage& image);
     const QImage& picture() const { return m_image; }

@@ -58,6 +58,7 @@ TForm1::TForm1(game::GameState& state, const Services& services, QWidget* parent
     : QMainWindow(parent), m_state(state), m_services(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestrelon Memory"));
+    PictureBox::registerAccessibility();
     buildControls();
     buildMenu();
     layoutControls();

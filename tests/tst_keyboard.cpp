@@ -177,6 +177,7 @@ void KeyboardTest::cardsTellTheirState() {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(h.image(b));
     QVERIFY(face != nullptr);
     QCOMPARE(face->text(QAccessible::Name), h.image(b)->accessibleName());
+    QCOMPARE(face->role(), QAccessible::Button);
     QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(h.window().Panel1);
     QCOMPARE(ok->role(), QAccessible::Button);
 }

@@ -1,0 +1,171 @@
+// The high-score list through the window's menu: showing, hiding, ranking,
+// renewing, and the name taken with the OK panel.
+
+// own
+#include "support/GameHarness.h"
+
+// Qt
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+// std
+#include <csignal>
+#include <sys/resource.h>
+
+class ListViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void okTakesTheNameAndReadsTheList();
+    void showingTheListReadsAndRanksIt();
+    void hidingTheListRestoresTheBoard();
+    void rankingFromTheMenu_data();
+    void rankingFromTheMenu();
+    void newListKeepsTheOldOneAsBackup();
+    void nameFromAnEarlierGameIsKept();
+    void unwritableListIsReportedAndKeptWhole();
+
+  private:
+    static QString cell(GameHarness& h, int row, int column) {
+        return h.window().StringGrid1->item(row, column)->text();
+    }
+};
+
+namespace {
+
+const QByteArray ThreeEntries = "1  Ann                     00:02:00 01.12.2026   60\r\n"
+                                "2  Bo                      00:01:00 02.12.2026   80\r\n"
+                                "3  Cy                      00:03:00 03.12.2026   50\r\n";
+
+void writeList(const QString& dir, const QByteArray& bytes) {
+    QFile file(dir + QStringLiteral("/highscore.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+void ListViewTest::okTakesTheNameAndReadsTheList() {
+    GameHarness h(0, [](const QString& dir) { writeList(dir, ThreeEntries); });
+    h.window().Edit1->setText(QStringLiteral("A name that is far too long for the list"));
+    h.window().Panel1Click();
+    QCOMPARE(h.state.playername, QStringLiteral("A name that is far too l"));
+    QCOMPARE(cell(h, 1, 1), QStringLiteral("Bo                      "));
+    QCOMPARE(cell(h, 2, 3), QStringLiteral("03.12.2026"));
+    QCOMPARE(cell(h, 0, 4), QString()); // the clicks column is not read here
+    QVERIFY(h.window().Edit1->isHidden());
+    QVERIFY(h.window().Panel1->isHidden());
+    QVERIFY(h.label(2)->isHidden());
+    QVERIFY(h.label(3)->font().bold());
+    QCOMPARE(h.window().StringGrid1->columnWidth(1), 200);
+}
+
+void ListViewTest::showingTheListReadsAndRanksIt() {
+    GameHarness h(0, [](const QString& dir) { writeList(dir, ThreeEntries); });
+    h.window().currenthighscores1Click();
+    QCOMPARE(h.window().windowHeight(), 770);
+    QVERIFY(!h.window().StringGrid1->isHidden());
+    QVERIFY(h.window().Progressbar1->isHidden());
+    // The grid shows the file as it was read; the file is ranked by clicks.
+    QCOMPARE(cell(h, 0, 1).trimmed(), QStringLiteral("Ann"));
+    QCOMPARE(cell(h, 0, 4), QStringLiteral(" 60"));
+    QCOMPARE(h.read(QStringLiteral("highscore.txt")),
+             QByteArray("1  Cy                      00:03:00 03.12.2026   50\r\n"
+                        "2  Ann                     00:02:00 01.12.2026   60\r\n"
+                        "3  Bo                      00:01:00 02.12.2026   80\r\n"));
+    QCOMPARE(
+        h.label(1)->text(),
+        QStringLiteral("  start : 16:58:14\n\r1  Cy                      00:03:00 03.12.2026   "
+                       "50\n\r2  Ann                     00:02:00 01.12.2026   60\n\r3  Bo   "
+                       "                   00:01:00 02.12.2026   80"));
+    QCOMPARE(h.label(3)->text().size(), 96);
+    QCOMPARE(h.fakes.pause.calls.last(), 800);
+    QCOMPARE(fontColour(h.label(3)), QColor(0, 0, 255));
+}
+
+void ListViewTest::hidingTheListRestoresTheBoard() {
+    GameHarness h;
+    h.window().currenthighscores1Click();
+    h.window().highscoresoff1Click();
+    QCOMPARE(h.window().windowHeight(), 485);
+    QVERIFY(h.window().StringGrid1->isHidden());
+    QVERIFY(h.label(3)->isHidden());
+    QCOMPARE(h.label(3)->text(), QStringLiteral("First enter your name below, then click OK!"));
+}
+
+void ListViewTest::rankingFromTheMenu_data() {
+    QTest::addColumn<bool>("byTime");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("on time") << true << QStringLiteral("T") << QStringLiteral("Bo");
+    QTest::newRow("on clicks") << false << QStringLiteral("C") << QStringLiteral("Cy");
+}
+
+void ListViewTest::rankingFromTheMenu() {
+    QFETCH(bool, byTime);
+    QFETCH(QString, mark);
+    QFETCH(QString, first);
+    GameHarness h(0, [](const QString& dir) { writeList(dir, ThreeEntries); });
+    if (byTime) {
+        h.window().sortontime1Click();
+    } else {
+        h.window().sortonclick1Click();
+    }
+    QCOMPARE(h.label(8)->text(), mark);
+    QCOMPARE(h.state.sorttime, byTime);
+    QCOMPARE(h.state.sortclick, !byTime);
+    QVERIFY(h.read(QStringLiteral("highscore.txt")).startsWith("1  " + first.toLatin1()));
+    // The list stays hidden and the grid untouched.
+    QVERIFY(h.window().StringGrid1->isHidden());
+    QCOMPARE(cell(h, 0, 1), QString());
+    QVERIFY(!h.label(1)->isHidden());
+}
+
+void ListViewTest::newListKeepsTheOldOneAsBackup() {
+    GameHarness h(0, [](const QString& dir) { writeList(dir, ThreeEntries); });
+    h.window().newlst1Click();
+    QCOMPARE(h.read(QStringLiteral("highscore2.txt")), ThreeEntries);
+    const QByteArray fresh = h.read(QStringLiteral("highscore.txt"));
+    QCOMPARE(fresh.count("\r\n"), 12);
+    h.window().newlst1Click();
+    QCOMPARE(h.read(QStringLiteral("highscore2.txt")), fresh);
+    QCOMPARE(h.fakes.pause.calls.last(), 100);
+}
+
+void ListViewTest::nameFromAnEarlierGameIsKept() {
+    GameHarness h;
+    h.window().Edit1->setText(QStringLiteral("Lee"));
+    h.window().Panel1Click();
+    h.findAllPairs();
+    h.window().start1Click();
+    h.findAllPairs();
+    QCOMPARE(h.read(QStringLiteral("highscore.txt")).count("Lee       "), 2);
+}
+
+void ListViewTest::unwritableListIsReportedAndKeptWhole() {
+    GameHarness h(0, [](const QString& dir) { writeList(dir, ThreeEntries); });
+    // A file size limit lets the small lock file through but stops the list's
+    // rewrite half-way; it works for root too, where permissions do not.
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    h.window().sortontime1->trigger();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    QCOMPARE(h.fakes.dialogs.shown.size(), 1);
+    QVERIFY(h.fakes.dialogs.shown[0].text.contains(QStringLiteral("highscore.txt")));
+    QCOMPARE(h.read(QStringLiteral("highscore.txt")), ThreeEntries);
+}
+
+QTEST_MAIN(ListViewTest)
+#include "tst_listview.moc"
