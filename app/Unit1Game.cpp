@@ -83,6 +83,8 @@ void TForm1::erstelle() {
     Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
     m_state.starttime = now;
     m_statusPanels[0]->setText(statusclock::noticeText());
+    // The player types the name first.
+    Edit1->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::start1Click() {
@@ -115,6 +117,7 @@ void TForm1::start1Click() {
     Edit1->setCursor(Qt::PointingHandCursor);
     Edit1->show();
     Panel1->show();
+    Edit1->setFocus(Qt::OtherFocusReason);
     StringGrid1->hide();
     m_state.soundoff = false;
     Image37->hide();
