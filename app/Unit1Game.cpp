@@ -77,7 +77,7 @@ void TForm1::erstelle() {
     game::resetGame(m_state);
     Label3->setText(scores::namePrompt());
     setFontColour(Label3, Red);
-    dealBacks();
+    step([this] { dealBacks(); });
     const QDateTime now = m_services.clock.now();
     m_state.starttext = scores::timeText(now.time());
     Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
