@@ -1,0 +1,91 @@
+// A bare Qt Widgets window of the game's size with the same menu, a status bar
+// with three panels and a grid of 36 cards (plain labels showing a picture
+// made in memory) plus a hidden 12 x 5 table: the yardstick for the game's
+// start-up time and memory. Prints name=value lines like bench_game --startup:
+//   --startup --since <t>  time from <t> to the first frame, peak memory 300 ms on
+
+// own
+#include "bench/BenchApp.h"
+
+// Qt
+#include <QGridLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+
+// std
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    bench::App app(argc, argv);
+
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Bare window"));
+
+    QMenuBar* bar = window.menuBar();
+    bar->addAction(QStringLiteral("&start"));
+    QMenu* scores = bar->addMenu(QStringLiteral("&Highscores"));
+    for (const char* item : {"&Show high scores", "&Hide high scores", "", "Sort on &time",
+                             "Sort on &clicks", "", "&New list"}) {
+        if (*item == '\0') {
+            scores->addSeparator();
+        } else {
+            scores->addAction(QString::fromLatin1(item));
+        }
+    }
+    bar->addAction(QStringLiteral("Sound o&n"));
+    bar->addAction(QStringLiteral("Sound o&ff"));
+    QMenu* help = bar->addMenu(QStringLiteral("He&lp"));
+    for (const char* item : {"&Instructions", "&Version", "&Designer", "&Free memory", "",
+                             "&Publisher's web site", "&Mail to the publisher", "D&onation"}) {
+        if (*item == '\0') {
+            help->addSeparator();
+        } else {
+            help->addAction(QString::fromLatin1(item));
+        }
+    }
+    bar->addAction(QStringLiteral("&end"));
+
+    auto* board = new QWidget(&window);
+    auto* grid = new QGridLayout(board);
+    grid->setSpacing(6);
+    QPixmap back(68, 68);
+    back.fill(QColor(20, 40, 120));
+    for (int k = 0; k < 36; ++k) {
+        auto* card = new QLabel(board);
+        card->setPixmap(back);
+        card->setFixedSize(68, 68);
+        grid->addWidget(card, k / 9, k % 9);
+    }
+    auto* table = new QTableWidget(12, 5, board);
+    table->hide();
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(9, 1);
+    window.setCentralWidget(board);
+
+    auto* status = new QStatusBar(&window);
+    status->addWidget(new QLabel(QStringLiteral("notice"), status), 1);
+    status->addPermanentWidget(new QLabel(QStringLiteral("December 08, 2026"), status));
+    status->addPermanentWidget(new QLabel(QStringLiteral("14:00:00 UTC"), status));
+    window.setStatusBar(status);
+    window.setFixedSize(1076, 485);
+
+    if (!bench::hasArgument(argc, argv, "--startup")) {
+        std::fputs("bench_bare: --startup --since <t>\n", stderr);
+        return 2;
+    }
+    app.watch(&window, [&] {
+        const double ms = bench::msSinceLaunch(argc, argv);
+        QTimer::singleShot(300, [ms] {
+            std::printf("startup_ms=%.1f\nmaxrss_kib=%ld\n", ms, bench::maxRssKiB());
+            QApplication::quit();
+        });
+    });
+    window.show();
+    return QApplication::exec();
+}

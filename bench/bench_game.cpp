@@ -1,0 +1,168 @@
+// The game as app/main.cpp starts it (keep the two in step), with one of
+// these measurements, printed as name=value lines:
+//   --startup --since <t>  time from <t> (the shell's $EPOCHREALTIME right
+//                          before it started this program) to the window's
+//                          first frame, and the peak resident memory 300 ms on
+//   --idle                 processor time during a real pause(2500) and then
+//                          while the window sits idle for 10 s
+//   --click                time from a card's synthetic mouse release to the
+//                          end of that card's paint, over 40 card clicks
+// It runs in the current folder, writing the game's files there.
+
+// own
+#include "app/PictureBox.h"
+#include "app/Unit1.h"
+#include "bench/BenchApp.h"
+#include "game/GameState.h"
+#include "platform/QtSoundPlayer.h"
+#include "platform/RealServices.h"
+
+// Qt
+#include <QApplication>
+#include <QEventLoop>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+// std
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int settleMs = 300;
+
+void reportStartup(double ms) {
+    QTimer::singleShot(settleMs, [ms] {
+        std::printf("startup_ms=%.1f\nmaxrss_kib=%ld\n", ms, bench::maxRssKiB());
+        QApplication::quit();
+    });
+}
+
+double cpuPercentOver(const std::function<void()>& wait) {
+    QElapsedTimer wall;
+    const double cpu0 = bench::cpuMs();
+    wall.start();
+    wait();
+    const double cpu = bench::cpuMs() - cpu0;
+    return 100.0 * cpu / static_cast<double>(wall.nsecsElapsed() / 1'000'000.0);
+}
+
+void measureIdle() {
+    const double pausePct = cpuPercentOver([] { EventLoopPause().pause(2500); });
+    const double idlePct = cpuPercentOver([] {
+        QEventLoop loop;
+        QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
+        loop.exec();
+    });
+    std::printf("pause_cpu_pct=%.2f\nidle_cpu_pct=%.2f\n", pausePct, idlePct);
+    QApplication::quit();
+}
+
+// The positions to click: three misses, then seventeen pairs (the last pair
+// is left, so no closing tune plays).
+std::vector<int> clickPlan(const game::GameState& state) {
+    auto positionsOf = [&state](int picture) {
+        std::vector<int> found;
+        for (int k = 1; k <= game::CardCount; ++k) {
+            if (state.cards[static_cast<std::size_t>(k)] == picture) {
+                found.push_back(k);
+            }
+        }
+        return found;
+    };
+    std::vector<int> plan;
+    for (int miss = 0; miss < 3; ++miss) {
+        plan.push_back(positionsOf(game::FirstPicture + miss).front());
+        plan.push_back(positionsOf(game::LastPicture - miss).front());
+    }
+    for (int picture = game::FirstPicture; picture < game::LastPicture; ++picture) {
+        const std::vector<int> pair = positionsOf(picture);
+        plan.insert(plan.end(), pair.begin(), pair.end());
+    }
+    return plan;
+}
+
+void measureClicks(bench::App& app, TForm1& window, const game::GameState& state) {
+    window.Edit1->setText(QStringLiteral("Bench"));
+    window.Panel1->click();
+
+    std::vector<double> latencies;
+    QElapsedTimer timer;
+    QObject* waitingFor = nullptr;
+    app.onPaintEnd = [&](QObject* painted) {
+        if (painted == waitingFor) {
+            latencies.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            waitingFor = nullptr;
+        }
+    };
+    for (const int position : clickPlan(state)) {
+        auto* card = window.findChild<PictureBox*>(QStringLiteral("Image%1").arg(position));
+        const QPointF inside(card->width() / 2.0, card->height() / 2.0);
+        const QPointF global = card->mapToGlobal(inside);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(card, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, global, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        waitingFor = card;
+        timer.start();
+        // Returns once the turn's pause is over; the face was painted before.
+        QApplication::sendEvent(card, &release);
+    }
+    app.onPaintEnd = nullptr;
+    std::sort(latencies.begin(), latencies.end());
+    const auto at = [&](double share) {
+        return latencies.empty()
+                   ? -1.0
+                   : latencies[static_cast<std::size_t>(share * (latencies.size() - 1))];
+    };
+    std::printf("clicks=%zu\nclick_paint_median_ms=%.2f\nclick_paint_p90_ms=%.2f\n"
+                "click_paint_max_ms=%.2f\n",
+                latencies.size(), at(0.5), at(0.9), latencies.empty() ? -1.0 : latencies.back());
+    QApplication::quit();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    bench::App app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrelon Memory"));
+    QApplication::setDesktopFileName(QStringLiteral("example.kestrelon.Memory"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrelon-memory.svg")));
+
+    EventLoopPause pause;
+    QtSoundPlayer sound;
+    WidgetDialogs dialogs;
+    QtDesktop desktop;
+    HostSystemInfo system;
+    LocalClock clock;
+    const Services services{pause, sound, dialogs, desktop, system, clock};
+
+    game::GameState state;
+    state.seed = std::random_device{}();
+
+    TForm1 window(state, services);
+    dialogs.setParent(&window);
+    QObject::connect(&window, &TForm1::terminateRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+
+    app.watch(&window, [&] {
+        if (bench::hasArgument(argc, argv, "--startup")) {
+            reportStartup(bench::msSinceLaunch(argc, argv));
+        } else if (bench::hasArgument(argc, argv, "--idle")) {
+            QTimer::singleShot(settleMs, measureIdle);
+        } else if (bench::hasArgument(argc, argv, "--click")) {
+            QTimer::singleShot(settleMs, [&] { measureClicks(app, window, state); });
+        } else {
+            std::fputs("bench_game: --startup --since <t>, --idle or --click\n", stderr);
+            QApplication::exit(2);
+        }
+    });
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,322 @@
+// own
+#include "support/HostileFiles.h"
+
+// Qt
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace hostile {
+
+namespace {
+
+constexpr qsizetype lineLimit = qsizetype(1) << 20; // the reader's line limit
+constexpr qsizetype chunk = 64 * 1024;              // the reader's chunk size
+
+const char* const wellFormed[] = {
+    "1  Robin                   00:00:12 07.12.2026   40",
+    "2  King Lear               00:10:01 01.02.1592  223",
+    "3  ....................... 10:10:00 ..........  222",
+    "4  Santa Claus             00:10:02 01.02.1692  324",
+    "5  Novice                  00:11:11 11.11.1111  111",
+    "6  Ann                     00:01:59 31.12.2025  999",
+    "7  Bo                      23:59:59 29.02.2024    7",
+    "8  ....................... 10:11:10 ..........  202",
+    "9  ....................... 10:10:09 ..........  195",
+    "10 Long Name Right To The E00:00:30 01.01.2027   36",
+    "11 ....................... 10:11:00 ..........  201",
+    "12 ....................... 10:10:10 ..........  200",
+};
+
+const char* const utf8Names[] = {
+    "J\xc3\xbcrgen M\xc3\xbcller",          // Jürgen Müller
+    "\xe5\x90\x8d\xe5\x89\x8d",             // two CJK characters
+    "\xf0\x9f\x98\x80 smile",               // an emoji, four bytes
+    "Zo\xc3\xab \xe2\x80\x93 \xe2\x82\xac", // Zoë – €
+    "\xd0\x9c\xd0\xb0\xd1\x88\xd0\xb0",     // Cyrillic
+    "\xc3",                                 // a cut-off sequence
+};
+
+QByteArray randomBytes(QRandomGenerator& random, qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& c : bytes) {
+        c = static_cast<char>(random.bounded(256));
+    }
+    return bytes;
+}
+
+char pick(QRandomGenerator& random, const QByteArray& from) {
+    return from.at(random.bounded(static_cast<int>(from.size())));
+}
+
+QList<QByteArray> someListLines(QRandomGenerator& random) {
+    QList<QByteArray> lines;
+    const int count = random.bounded(1, 16);
+    const int first = random.bounded(12);
+    for (int i = 0; i < count; ++i) {
+        lines << QByteArray(wellFormed[(first + i) % 12]);
+    }
+    return lines;
+}
+
+QByteArray joined(const QList<QByteArray>& lines, const QByteArray& end) {
+    QByteArray bytes;
+    for (const QByteArray& line : lines) {
+        bytes += line + end;
+    }
+    return bytes;
+}
+
+QByteArray mutated(QRandomGenerator& random) {
+    QByteArray bytes = joined(someListLines(random), "\r\n");
+    const QByteArray specials("\r\n\0 :.0123456789\xff\x7f\t", 17);
+    const int mutations = random.bounded(1, 9);
+    for (int m = 0; m < mutations && !bytes.isEmpty(); ++m) {
+        const int at = random.bounded(static_cast<int>(bytes.size()));
+        switch (random.bounded(7)) {
+        case 0: // any byte in place of one
+            bytes[at] = static_cast<char>(random.bounded(256));
+            break;
+        case 1: // a special byte added
+            bytes.insert(at, pick(random, specials));
+            break;
+        case 2: // a byte lost
+            bytes.remove(at, 1);
+            break;
+        case 3: // cut off, as by a full disk
+            bytes.truncate(at);
+            break;
+        case 4: // a run of spaces, making a line wider or blank
+            bytes.insert(at, QByteArray(random.bounded(1, 80), ' '));
+            break;
+        case 5: // a line end added or turned into a lone CR
+            bytes.insert(at, random.bounded(2) ? "\r" : "\n");
+            break;
+        default: // a piece repeated
+            bytes.insert(at, bytes.mid(random.bounded(static_cast<int>(bytes.size())),
+                                       random.bounded(1, 120)));
+            break;
+        }
+    }
+    return bytes;
+}
+
+QByteArray megabyteLine(QRandomGenerator& random) {
+    const qsizetype lengths[] = {
+        lineLimit - 1, lineLimit, lineLimit + 1, lineLimit + 2,         chunk - 1,
+        chunk,         chunk + 1, 2 * chunk - 1, lineLimit + chunk + 7, lineLimit + 1000 + 17,
+        3 * lineLimit};
+    const qsizetype length = lengths[random.bounded(static_cast<int>(std::size(lengths)))];
+    QByteArray bytes;
+    if (random.bounded(2)) {
+        bytes += QByteArray(wellFormed[0]) + "\r\n"; // the long line is not the first one
+    }
+    switch (random.bounded(3)) {
+    case 0:
+        bytes += QByteArray(length, 'x');
+        break;
+    case 1:
+        bytes += QByteArray(length, ' '); // blank: the ranking puts a placeholder there
+        break;
+    default:
+        bytes += randomBytes(random, length).replace('\n', 'n');
+        break;
+    }
+    // A CR LF whose CR is the last byte of a 64 KiB chunk, or the line limit's edge.
+    switch (random.bounded(4)) {
+    case 0:
+        bytes += "\r\n";
+        break;
+    case 1:
+        bytes += "\n";
+        break;
+    case 2:
+        bytes += "\r";
+        break;
+    default:
+        break;
+    }
+    if (random.bounded(2)) {
+        bytes += joined(someListLines(random), "\r\n");
+    }
+    return bytes;
+}
+
+} // namespace
+
+namespace {
+
+const struct {
+    Kind kind;
+    const char* name;
+} kinds[] = {
+    {Kind::Empty, "empty file"},
+    {Kind::RandomBytes, "random bytes"},
+    {Kind::NulBytes, "NUL bytes"},
+    {Kind::CrWithoutLf, "CR without LF"},
+    {Kind::NoFinalLineEnd, "no final line end"},
+    {Kind::HundredsOfLines, "hundreds of lines"},
+    {Kind::Utf8Text, "UTF-8 text"},
+    {Kind::MutatedList, "mutated list"},
+    {Kind::MegabyteLine, "megabyte line"},
+};
+
+} // namespace
+
+QList<Kind> allKinds() {
+    QList<Kind> all;
+    for (const auto& k : kinds) {
+        all << k.kind;
+    }
+    return all;
+}
+
+QString kindName(Kind kind) {
+    for (const auto& k : kinds) {
+        if (k.kind == kind) {
+            return QString::fromLatin1(k.name);
+        }
+    }
+    return {};
+}
+
+QByteArray make(Kind kind, QRandomGenerator& random) {
+    switch (kind) {
+    case Kind::Empty:
+        return {};
+    case Kind::RandomBytes:
+        return randomBytes(random, random.bounded(random.bounded(2) ? 64 : 4096));
+    case Kind::NulBytes: {
+        const QByteArray alphabet("\0\0\0\0\0\0\r\n 1", 10);
+        QByteArray bytes(random.bounded(1, 2000), Qt::Uninitialized);
+        for (char& c : bytes) {
+            c = pick(random, alphabet);
+        }
+        return bytes;
+    }
+    case Kind::CrWithoutLf:
+        return joined(someListLines(random), "\r");
+    case Kind::NoFinalLineEnd: {
+        QByteArray bytes = joined(someListLines(random), random.bounded(2) ? "\r\n" : "\n");
+        bytes.chop(random.bounded(2) ? 2 : 1);
+        return bytes.endsWith('\r') ? bytes.chopped(1) : bytes;
+    }
+    case Kind::HundredsOfLines: {
+        QByteArray bytes;
+        const int lines = random.bounded(100, 900);
+        for (int i = 0; i < lines; ++i) {
+            bytes += random.bounded(3) ? QByteArray(wellFormed[random.bounded(12)])
+                                       : randomBytes(random, random.bounded(90)).replace('\n', 'n');
+            bytes += random.bounded(4) ? "\r\n" : "\n";
+        }
+        return bytes;
+    }
+    case Kind::Utf8Text: {
+        QList<QByteArray> lines = someListLines(random);
+        for (QByteArray& line : lines) {
+            // The name column holds UTF-8 bytes, so the line's columns shift.
+            const QByteArray name(
+                utf8Names[random.bounded(static_cast<int>(std::size(utf8Names)))]);
+            line = line.left(3) + name + line.mid(3 + name.size() / 2);
+        }
+        return joined(lines, "\r\n");
+    }
+    case Kind::MutatedList:
+        return mutated(random);
+    case Kind::MegabyteLine:
+        return megabyteLine(random);
+    }
+    return {};
+}
+
+QString typedName(QRandomGenerator& random) {
+    switch (random.bounded(5)) {
+    case 0:
+        return QString::fromUtf8(utf8Names[random.bounded(static_cast<int>(std::size(utf8Names)))]);
+    case 1:
+        return QStringLiteral("Tab\tand\nline\r\nbreak");
+    case 2:
+        return QString(random.bounded(60), QChar(0x263a)); // beyond 8 bits, longer than the column
+    case 3:
+        return {};
+    default:
+        return QString::fromLatin1(randomBytes(random, random.bounded(40)));
+    }
+}
+
+QStringList expectedLines(const QByteArray& bytes, qsizetype maxLines, qsizetype maxLength) {
+    QList<QByteArray> pieces = bytes.split('\n');
+    // The piece after the last LF is a line only when it holds something.
+    const bool lastEnded = pieces.last().isEmpty();
+    if (lastEnded) {
+        pieces.removeLast();
+    }
+    QStringList lines;
+    for (qsizetype i = 0; i < pieces.size() && lines.size() < maxLines; ++i) {
+        QByteArray line = pieces.at(i);
+        const bool endedByLf = i + 1 < pieces.size() || lastEnded;
+        if (endedByLf && line.endsWith('\r')) {
+            line.chop(1);
+        }
+        lines << QString::fromLatin1(line.left(maxLength));
+    }
+    return lines;
+}
+
+QString listProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir()) {
+        return {};
+    }
+    const QByteArray bytes = readAll(path);
+    if (bytes.isEmpty()) {
+        return {};
+    }
+    if (!bytes.endsWith("\r\n")) {
+        return QStringLiteral("the last line has no CR LF");
+    }
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.removeLast();
+    if (lines.size() > 12) {
+        return QStringLiteral("%1 lines").arg(lines.size());
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines.at(i).endsWith('\r')) {
+            return QStringLiteral("line %1 ends in LF alone").arg(i + 1);
+        }
+        const qsizetype length = lines.at(i).size() - 1;
+        if (length > 51) {
+            return QStringLiteral("line %1 has %2 characters").arg(i + 1).arg(length);
+        }
+    }
+    return {};
+}
+
+QMap<QString, QByteArray> snapshot(const QString& dir) {
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    const QDir base(dir);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = base.relativeFilePath(path);
+        entries.insert(name, it.fileInfo().isDir() ? QByteArray("<folder>") : readAll(path));
+    }
+    return entries;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QByteArrayLiteral("<unreadable>");
+    }
+    return file.readAll();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace hostile
