@@ -47,12 +47,16 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 void PictureBox::setPicture(const QImage& image) {
     m_image = image;
+    m_scaled = QPixmap();
     update();
 }
 
 void PictureBox::setStretch(bool on) {
-    m_stretch = on;
-    update();
+    if (m_stretch != on) {
+        m_stretch = on;
+        m_scaled = QPixmap();
+        update();
+    }
 }
 
 void PictureBox::setCard(bool isCard) {
@@ -66,11 +70,15 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::Antialiasing);
     if (!m_image.isNull()) {
-        if (m_stretch) {
-            painter.drawImage(rect(), m_image);
-        } else {
-            painter.drawImage(QPoint(0, 0), m_image);
+        const qreal ratio = devicePixelRatioF();
+        const QSize device = m_stretch ? size() * ratio : m_image.size();
+        if (m_scaled.isNull() || m_scaled.size() != device) {
+            m_scaled = QPixmap::fromImage(
+                m_stretch ? m_image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          : m_image);
+            m_scaled.setDevicePixelRatio(m_stretch ? ratio : 1.0);
         }
+        painter.drawPixmap(QPoint(0, 0), m_scaled);
     }
     if (hasFocus()) {
         // A ring that shows on light faces and on the dark card back alike.

@@ -2,6 +2,7 @@
 
 // Qt
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 // A picture control: shows one image, stretched to its bounds when stretch
@@ -34,4 +35,7 @@ class PictureBox : public QWidget {
   private:
     QImage m_image;
     bool m_stretch = false;
+    // The picture scaled to the box, made once per picture and size: painting
+    // then only copies pixels, however often the window repaints.
+    QPixmap m_scaled;
 };

@@ -8,6 +8,7 @@
 
 // Qt
 #include <QAccessible>
+#include <QFileInfo>
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -200,6 +201,13 @@ void TForm1::buildControls() {
         m_statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_statusPanels[i]->setContentsMargins(6, 0, 6, 0);
     }
+    // The date and time panels keep one width, so the clock's ticks repaint
+    // only their own text and never lay out the status bar anew.
+    const QFontMetrics metrics(m_statusPanels[1]->font());
+    m_statusPanels[1]->setMinimumWidth(
+        metrics.horizontalAdvance(QStringLiteral("September  30, 2026")) + 16);
+    m_statusPanels[2]->setMinimumWidth(
+        metrics.horizontalAdvance(QStringLiteral("23:59:59 UTC+10:30")) + 16);
     StatusBar1->addWidget(m_statusPanels[0], 1);
     StatusBar1->addPermanentWidget(m_statusPanels[1]);
     StatusBar1->addPermanentWidget(m_statusPanels[2]);
@@ -358,8 +366,22 @@ void TForm1::moveCardFocus(int from, int dx, int dy) {
 }
 
 void TForm1::loadPicture(PictureBox* box, const QString& fileName) {
-    const QString name = fileName.chopped(4); // without ".bmp"
-    box->setPicture(assets::loadPicture(m_state.gamedir + fileName, name));
+    // A picture file is decoded once and again only when it changes on disk:
+    // dealing 36 card backs then costs 36 look-ups, not 36 decodings.
+    const QString path = m_state.gamedir + fileName;
+    const QFileInfo file(path);
+    auto cached = m_pictures.find(path);
+    if (cached == m_pictures.end() || !file.exists() || cached->size != file.size() ||
+        cached->modified != file.lastModified()) {
+        const QImage image = assets::loadPicture(path, fileName.chopped(4));
+        if (!file.exists()) {
+            box->setPicture(image); // the built-in copy; the file may come back later
+            box->setStretch(true);
+            return;
+        }
+        cached = m_pictures.insert(path, {file.size(), file.lastModified(), image});
+    }
+    box->setPicture(cached->image);
     box->setStretch(true);
 }
 

@@ -4,6 +4,9 @@
 #include "platform/Services.h"
 
 // Qt
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -125,7 +128,8 @@ class TForm1 : public QMainWindow {
     void dealBacks();
 
     // The high-score list.
-    void highscore();
+    void showResult(const QDateTime& finish);
+    void highscore(const QDateTime& finish);
     void SaveHigh();
     void loadlist();
     void sort();
@@ -230,6 +234,12 @@ class TForm1 : public QMainWindow {
     QScrollArea* m_startArea = nullptr; // holds Label1, whose list lines grow with every ranking
     QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
     QStringList m_startupProblems;
+    struct DecodedPicture {
+        qint64 size = 0;
+        QDateTime modified;
+        QImage image;
+    };
+    QHash<QString, DecodedPicture> m_pictures; // by file path
 };
 
 // Sets the colour of a control's text.

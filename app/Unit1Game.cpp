@@ -57,8 +57,12 @@ void TForm1::erstelle() {
         }
     });
     step([this] {
-        if (!scores::HighScoreStore(m_state.gamedir).exists()) {
-            newlst1Click();
+        // Under the list's lock, so a game finishing in the same folder
+        // meanwhile does not see its first result pushed into the backup.
+        const scores::ListLock lock(m_state.gamedir);
+        const scores::HighScoreStore store(m_state.gamedir);
+        if (!store.exists()) {
+            store.newList();
         }
     });
     mem();
@@ -256,11 +260,14 @@ void TForm1::endanzeige() {
     Edit1->hide();
     Panel1->hide();
     setWindowHeight(770);
+    // The player sees the time and clicks even if the list cannot take them.
+    const QDateTime finish = m_services.clock.now();
+    showResult(finish);
     {
         // Entry, save and ranking form one change of the list: another game
         // finishing in the same folder waits for it.
         const scores::ListLock lock(m_state.gamedir);
-        highscore();
+        highscore(finish);
         SaveHigh();
         Label8->setText(rankingMark());
         sort();

@@ -78,23 +78,26 @@ QString TForm1::rankingMark() const {
     return m_state.sortclick ? QStringLiteral("C") : QStringLiteral("T");
 }
 
-void TForm1::highscore() {
-    const QDateTime now = m_services.clock.now();
-    const QString elapsed = scores::elapsedText(m_state.starttime, now);
+void TForm1::showResult(const QDateTime& finish) {
     setFontColour(Label2, Red);
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
     Label2->show();
     showHeading(Label3, StringGrid1);
-    Label2->setText(scores::resultLine(scores::timeText(now.time()), elapsed,
+    Label2->setText(scores::resultLine(scores::timeText(finish.time()),
+                                       scores::elapsedText(m_state.starttime, finish),
                                        scores::clickText(m_state.clicks)));
+}
 
+void TForm1::highscore(const QDateTime& finish) {
     const scores::HighScoreStore store(m_state.gamedir);
     scores::Table table = tableOf(StringGrid1);
     const int rows = scores::fillForResultEntry(store.readForResultEntry(), table);
-    const scores::Row result{QString::number(rows + 1), m_state.playername, elapsed,
-                             scores::dateText(now.date()), scores::savedClickText(m_state.clicks)};
+    const scores::Row result{QString::number(rows + 1), m_state.playername,
+                             scores::elapsedText(m_state.starttime, finish),
+                             scores::dateText(finish.date()),
+                             scores::savedClickText(m_state.clicks)};
     const scores::SortKey key = m_state.sortclick ? scores::SortKey::Clicks : scores::SortKey::Time;
     scores::enterResult(table, rows, result, key);
     showTable(StringGrid1, table);

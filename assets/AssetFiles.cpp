@@ -88,6 +88,20 @@ QByteArray embeddedSound(const QString& name) {
     return readResource(QStringLiteral(":/sounds/%1.wav").arg(name), tr("sound"));
 }
 
+namespace {
+
+bool sameContent(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.size() != bytes.size() || !file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const bool same = file.readAll() == bytes;
+    file.close();
+    return same;
+}
+
+} // namespace
+
 QStringList extractAll(const QString& dir) {
     QStringList failures;
     for (const QString& name : imageNames()) {
@@ -102,6 +116,12 @@ QStringList extractAll(const QString& dir) {
         // QSaveFile writes to a temporary file and renames it over the target
         // only when everything was written; when anything fails it removes the
         // temporary file, so a full disk never leaves a cut-off picture behind.
+        // A file that already holds exactly these bytes is left as it is:
+        // rewriting and syncing 26 pictures at every start costs more than
+        // reading them back.
+        if (sameContent(path, bytes)) {
+            continue;
+        }
         // The buffer is flushed and checked before commit(), which in Qt 6.4
         // ignores a failed final flush and would rename a cut-off file.
         QSaveFile file(path);

@@ -166,6 +166,11 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
 FileLock::FileLock(const QString& guardedPath, int timeoutMs)
     : m_lock(guardedPath + QStringLiteral(".lock")) {
     m_lock.setStaleLockTime(staleLockMs);
+    // A folder in the lock file's place does not go away by waiting.
+    if (QFileInfo(m_lock.fileName()).isDir())
+        throw GameError(fileError(QStringLiteral("lock"), guardedPath,
+                                  QStringLiteral("a folder is in the place of its lock file %1")
+                                      .arg(fileName(m_lock.fileName()))));
     if (m_lock.tryLock(timeoutMs))
         return;
     QString reason;
