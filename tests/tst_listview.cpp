@@ -3,6 +3,7 @@
 
 // own
 #include "support/GameHarness.h"
+#include "support/WriteBlocker.h"
 
 // Qt
 #include <QAction>
@@ -14,10 +15,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
-
-// std
-#include <csignal>
-#include <sys/resource.h>
 
 class ListViewTest : public QObject {
     Q_OBJECT
@@ -151,17 +148,11 @@ void ListViewTest::nameFromAnEarlierGameIsKept() {
 
 void ListViewTest::unwritableListIsReportedAndKeptWhole() {
     GameHarness h(0, [](const QString& dir) { writeList(dir, ThreeEntries); });
-    // A file size limit lets the small lock file through but stops the list's
-    // rewrite half-way; it works for root too, where permissions do not.
-    rlimit old{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 100;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    h.window().sortontime1->trigger();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        // Small files such as the lock still get through; the list's rewrite does not.
+        const WriteBlocker blocker(h.dir(), 100);
+        h.window().sortontime1->trigger();
+    }
     QCOMPARE(h.fakes.dialogs.shown.size(), 1);
     QVERIFY(h.fakes.dialogs.shown[0].text.contains(QStringLiteral("highscore.txt")));
     QCOMPARE(h.read(QStringLiteral("highscore.txt")), ThreeEntries);

@@ -7,6 +7,7 @@
 // written still starts, tells the player so once, and can be played to its end.
 
 // own
+#include "support/ErrorOf.h"
 #include "app/PictureBox.h"
 #include "assets/AssetFiles.h"
 #include "platform/GameError.h"
@@ -54,16 +55,6 @@ QByteArray resultList() {
     lines[0] = QStringLiteral("1  Robin                   00:00:12 07.12.2026   40");
     lines[1] = QStringLiteral("2  J\u00fcrgen                  00:01:02 08.12.2026   52");
     return scores::encodeLines(lines);
-}
-
-// The message of the GameError that action throws, or "" when none.
-template <typename Action> QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.message();
-    }
-    return {};
 }
 
 // "Could not <action> <file>: <reason>", on one line, with a reason.

@@ -15,6 +15,7 @@
 // The contents come from fixed seeds, so a failure can be replayed.
 
 // own
+#include "support/ErrorOf.h"
 #include "app/PictureBox.h"
 #include "platform/GameError.h"
 #include "scores/GameCounter.h"
@@ -47,16 +48,6 @@ namespace {
 
 const QString listName = QStringLiteral("highscore.txt");
 const QString counterName = QStringLiteral("nog.txt");
-
-// The message of the GameError that action throws, or "" when none.
-template <typename Action> QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.message();
-    }
-    return {};
-}
 
 // The widest text each grid column can hold: rank, name, time, date, clicks.
 constexpr int cellWidths[] = {3, 24, 8, 10, 3};

@@ -1,5 +1,6 @@
 // The game counter nog.txt.
 
+#include "support/ErrorOf.h"
 #include "scores/GameCounter.h"
 
 #include "platform/GameError.h"
@@ -28,15 +29,6 @@ QByteArray readAll(const QString& path) {
 bool writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-template <typename Action> QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.message();
-    }
-    return {};
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The high-score list file: reading, writing in one step, the seed and fresh
 // lists, sorting on disk, and the lock two games in one folder share.
 
+#include "support/ErrorOf.h"
+#include "support/WriteBlocker.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ResultTexts.h"
 
@@ -56,58 +58,6 @@ QByteArray blankLines(int count, int width) {
 // ranking test).
 QByteArray freshBytes() {
     return crlf(freshList());
-}
-
-// Makes every write into a folder fail while it lives. Taking the write
-// permission away does not stop root, so where a probe still gets through
-// the process's file size limit is set to 0 instead: any byte written to a
-// file then fails.
-class WriteBlocker {
-  public:
-    explicit WriteBlocker(const QString& dir) : m_dir(dir) {
-        const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser |
-                              QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup;
-        m_permissions = QFile::permissions(dir);
-        QFile::setPermissions(dir, readOnly);
-        QFile probe(dir + "/probe");
-        if (!probe.open(QIODevice::WriteOnly))
-            return;
-        probe.close();
-        probe.remove();
-        // Nothing may be printed while the limit holds: the test's own output
-        // may go to a file.
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        m_oldLimit = limit;
-        limit.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~WriteBlocker() {
-        if (m_oldLimit) {
-            setrlimit(RLIMIT_FSIZE, &*m_oldLimit);
-            std::signal(SIGXFSZ, m_oldHandler);
-        }
-        QFile::setPermissions(m_dir, m_permissions);
-    }
-    WriteBlocker(const WriteBlocker&) = delete;
-    WriteBlocker& operator=(const WriteBlocker&) = delete;
-
-  private:
-    QString m_dir;
-    QFile::Permissions m_permissions;
-    std::optional<rlimit> m_oldLimit;
-    void (*m_oldHandler)(int) = SIG_DFL;
-};
-
-// The message of the GameError that action throws, or "" when none.
-template <typename Action> QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.message();
-    }
-    return {};
 }
 
 } // namespace
