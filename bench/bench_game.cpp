@@ -11,16 +11,14 @@
 
 // own
 #include "app/PictureBox.h"
+#include "app/Program.h"
 #include "app/Unit1.h"
 #include "bench/BenchApp.h"
 #include "game/GameState.h"
-#include "platform/QtSoundPlayer.h"
-#include "platform/RealServices.h"
 
 // Qt
 #include <QApplication>
 #include <QEventLoop>
-#include <QIcon>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -29,7 +27,6 @@
 // std
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <vector>
 
 namespace {
@@ -131,23 +128,10 @@ void measureClicks(bench::App& app, TForm1& window, const game::GameState& state
 
 int main(int argc, char* argv[]) {
     bench::App app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrelon Memory"));
-    QApplication::setDesktopFileName(QStringLiteral("example.kestrelon.Memory"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrelon-memory.svg")));
-
-    EventLoopPause pause;
-    QtSoundPlayer sound;
-    WidgetDialogs dialogs;
-    QtDesktop desktop;
-    HostSystemInfo system;
-    LocalClock clock;
-    const Services services{pause, sound, dialogs, desktop, system, clock};
-
-    game::GameState state;
-    state.seed = std::random_device{}();
-
-    TForm1 window(state, services);
-    dialogs.setParent(&window);
+    Program::describeApplication();
+    Program program;
+    TForm1& window = program.window();
+    game::GameState& state = program.state();
     QObject::connect(&window, &TForm1::terminateRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
 
