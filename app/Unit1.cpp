@@ -39,6 +39,7 @@ constexpr int SideX = Margin + BoardWidth + 20;
 constexpr int SideWidth = 372;
 constexpr int WindowWidth = SideX + SideWidth + Margin;
 constexpr int GridTop = 392;
+constexpr int StartAreaTop = 208; // below the pictures and the version text
 
 // The name box selects all of its text when it gets the focus, so a new name
 // simply replaces the last one; Enter confirms like the OK panel.
@@ -309,17 +310,23 @@ void TForm1::layoutControls() {
     Image38->setGeometry(SideX, 80, 96, 96);
     Image39->setGeometry(SideX + 112, 80, 96, 96);
     Image40->setGeometry(SideX + 224, 80, 96, 96);
-    Label6->setGeometry(SideX, 80, SideWidth - 8, 110);
+    Label6->setGeometry(SideX, 80, SideWidth - 8, 124);
     Image37->setGeometry(Margin + (BoardWidth - 200) / 2, 8 + (BoardHeight - 200) / 2, 200, 200);
-    m_startArea->setGeometry(SideX, 196, SideWidth, qMax(60, centralWidget()->height() - 200));
+    placeStartArea();
     resize(WindowWidth, height());
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (m_startArea != nullptr && centralWidget() != nullptr) {
-        m_startArea->setGeometry(SideX, 196, SideWidth, qMax(60, centralWidget()->height() - 200));
+        placeStartArea();
     }
+}
+
+void TForm1::placeStartArea() {
+    // The start line and the ranked lists reach down to the status bar.
+    m_startArea->setGeometry(SideX, StartAreaTop, SideWidth,
+                             qMax(60, centralWidget()->height() - StartAreaTop - 4));
 }
 
 void TForm1::showEvent(QShowEvent* event) {

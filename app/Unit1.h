@@ -139,6 +139,7 @@ class TForm1 : public QMainWindow {
     void buildControls();
     void buildMenu();
     void layoutControls();
+    void placeStartArea();
     void setWindowHeight(int outerHeight);
     void loadPicture(PictureBox* box, const QString& fileName);
     void showCardBack(int position);
