@@ -1,8 +1,5 @@
 #pragma once
 
-// own
-#include "platform/Services.h"
-
 // Qt
 #include <QAudioFormat>
 #include <QByteArray>
@@ -28,16 +25,13 @@ std::optional<WavSound> parseWav(const QByteArray& file);
 // does not take the file's own format.
 QByteArray convertSamples(const WavSound& sound, const QAudioFormat& target);
 
-// Plays an embedded sound on the default output and returns when it has
-// ended. While it plays, the window keeps painting and timers run, but
-// clicks and keys wait until the end. Without an output device, with a
-// damaged or unknown sound, or when the device will not start, it returns at
-// once and stays silent: sound is never worth an error box.
-class QtSoundPlayer : public SoundPlayer {
+// Plays a WAVE file on the default output and returns when it has ended.
+// While it plays, the window keeps painting and timers run, but clicks and
+// keys wait until the end. Without an output device, with a damaged sound,
+// or when the device will not start, it returns at once and stays silent:
+// sound is never worth an error box.
+class QtSoundPlayer {
   public:
-    void play(const QString& name) override;
-
-    // Plays the bytes of a WAVE file in the same way.
     void playData(const QByteArray& wavFile);
 
   private:

@@ -1,7 +1,5 @@
 // own
-#include "platform/QtSoundPlayer.h"
-#include "assets/AssetFiles.h"
-#include "platform/GameError.h"
+#include "platform/sound/QtSoundPlayer.h"
 
 // Qt
 #include <QAudioDevice>
@@ -238,16 +236,6 @@ QByteArray convertSamples(const WavSound& sound, const QAudioFormat& target) {
         }
     }
     return result;
-}
-
-void QtSoundPlayer::play(const QString& name) {
-    QByteArray file;
-    try {
-        file = assets::embeddedSound(name);
-    } catch (const GameError&) {
-        return; // a missing sound only means silence
-    }
-    playData(file);
 }
 
 void QtSoundPlayer::playData(const QByteArray& wavFile) {
