@@ -74,6 +74,15 @@ void showHeading(QLabel* label, const QTableWidget* grid) {
 
 } // namespace
 
+namespace {
+
+// The chosen ranking: clicks unless time was chosen (start-up chooses clicks).
+scores::SortKey sortKeyOf(const game::GameState& state) {
+    return state.sortclick ? scores::SortKey::Clicks : scores::SortKey::Time;
+}
+
+} // namespace
+
 QString TForm1::rankingMark() const {
     return m_state.sortclick ? QStringLiteral("C") : QStringLiteral("T");
 }
@@ -98,8 +107,7 @@ void TForm1::highscore(const QDateTime& finish) {
                              scores::elapsedText(m_state.starttime, finish),
                              scores::dateText(finish.date()),
                              scores::savedClickText(m_state.clicks)};
-    const scores::SortKey key = m_state.sortclick ? scores::SortKey::Clicks : scores::SortKey::Time;
-    scores::enterResult(table, rows, result, key);
+    scores::enterResult(table, rows, result, sortKeyOf(m_state));
     showTable(StringGrid1, table);
 }
 
@@ -157,11 +165,10 @@ void TForm1::highscoresoff1Click() {
 }
 
 void TForm1::sort() {
-    const scores::SortKey key =
-        m_state.sorttime && !m_state.sortclick ? scores::SortKey::Time : scores::SortKey::Clicks;
-    const scores::RankResult result = scores::HighScoreStore(m_state.gamedir).sort(key);
+    const scores::RankResult result =
+        scores::HighScoreStore(m_state.gamedir).sort(sortKeyOf(m_state));
     if (result.compared) {
-        Label8->setText(key == scores::SortKey::Time ? QStringLiteral("T") : QStringLiteral("C"));
+        Label8->setText(rankingMark());
     }
     Label1->show();
     QString text = Label1->text();
