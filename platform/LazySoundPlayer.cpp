@@ -33,12 +33,13 @@ bool LazySoundPlayer::load() {
     }
     const auto create =
         reinterpret_cast<KestrelonSoundCreate>(m_module.resolve(KESTRELON_SOUND_CREATE));
-    m_destroy = reinterpret_cast<KestrelonSoundDestroy>(m_module.resolve(KESTRELON_SOUND_DESTROY));
+    const auto destroy =
+        reinterpret_cast<KestrelonSoundDestroy>(m_module.resolve(KESTRELON_SOUND_DESTROY));
     m_play = reinterpret_cast<KestrelonSoundPlay>(m_module.resolve(KESTRELON_SOUND_PLAY));
-    if (create == nullptr || m_destroy == nullptr || m_play == nullptr) {
+    if (create == nullptr || destroy == nullptr || m_play == nullptr) {
         return false;
     }
-    m_player = std::unique_ptr<void, void (*)(void*)>(create(), m_destroy);
+    m_player = std::unique_ptr<void, void (*)(void*)>(create(), destroy);
     return m_player != nullptr;
 }
 

@@ -25,7 +25,6 @@ class LazySoundPlayer : public SoundPlayer {
 
     QLibrary m_module;
     bool m_tried = false;
-    void (*m_destroy)(void*) = nullptr;
     void (*m_play)(void*, const char*, long long) = nullptr;
     std::unique_ptr<void, void (*)(void*)> m_player{nullptr, [](void*) {}};
 };
