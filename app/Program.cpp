@@ -1,5 +1,6 @@
 // own
 #include "app/Program.h"
+#include "assets/SoundCues.h"
 
 // Qt
 #include <QApplication>
@@ -17,10 +18,15 @@ game::GameState seededState() {
     return state;
 }
 
+// The embedded sounds, looked up when one first plays.
+SoundSource embeddedSound(const QString& name) {
+    return SoundSource{assets::soundUrl(name), assets::soundLengthMs(name)};
+}
+
 } // namespace
 
 Program::Program()
-    : m_state(seededState()),
+    : m_sound(&embeddedSound), m_state(seededState()),
       m_window(m_state, Services{m_pause, m_sound, m_dialogs, m_desktop, m_system, m_clock}) {
     m_dialogs.setParent(&m_window);
 }

@@ -3,7 +3,7 @@
 // own
 #include "app/Unit1.h"
 #include "game/GameState.h"
-#include "platform/LazySoundPlayer.h"
+#include "platform/QtSoundPlayer.h"
 #include "platform/RealServices.h"
 
 // The game as the program block builds it: the real services, the game
@@ -24,7 +24,7 @@ class Program {
 
   private:
     EventLoopPause m_pause;
-    LazySoundPlayer m_sound;
+    QtSoundPlayer m_sound;
     WidgetDialogs m_dialogs;
     QtDesktop m_desktop;
     HostSystemInfo m_system;

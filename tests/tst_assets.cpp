@@ -1,14 +1,20 @@
+// own
 #include "assets/AssetFiles.h"
+#include "assets/SoundCues.h"
 #include "platform/GameError.h"
-#include "platform/sound/QtSoundPlayer.h"
+#include "platform/QtSoundPlayer.h"
 
+// Qt
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
 
+// std
 #include <optional>
 #include <unistd.h>
 
@@ -61,16 +67,6 @@ QByteArray chunk(const char* id, const QByteArray& body) {
     QByteArray out = QByteArray(id) + size + body;
     if (body.size() % 2 != 0) {
         out.append('\0');
-    }
-    return out;
-}
-
-QByteArray int16Samples(std::initializer_list<qint16> values) {
-    QByteArray out(qsizetype(values.size()) * 2, '\0');
-    char* at = out.data();
-    for (const qint16 v : values) {
-        qToLittleEndian<qint16>(v, at);
-        at += 2;
     }
     return out;
 }
@@ -132,11 +128,11 @@ class TstAssets : public QObject {
 
     void soundFiles_data();
     void soundFiles();
-    void parseWav_data();
-    void parseWav();
-    void convertSamples_data();
-    void convertSamples();
-    void playerIgnoresBadSounds();
+    void wavLength_data();
+    void wavLength();
+    void playerReturnsAtOnceWithoutSound_data();
+    void playerReturnsAtOnceWithoutSound();
+    void playerWaitEndsAtTheSoundsLength();
 };
 
 void TstAssets::nameOrders() {
@@ -181,6 +177,7 @@ void TstAssets::unknownNamesThrow() {
     } catch (const GameError& error) {
         QVERIFY(error.message().contains("no-such-sound.wav"));
     }
+    QVERIFY_THROWS_EXCEPTION(GameError, assets::soundLengthMs("no-such-sound"));
 }
 
 void TstAssets::extractWritesExactCopies_data() {
@@ -425,109 +422,101 @@ void TstAssets::soundFiles() {
         QVERIFY(peak > 16000);
     }
 
-    // The player's own parser agrees.
-    const std::optional<WavSound> sound = ::parseWav(file);
-    QVERIFY(sound.has_value());
-    QCOMPARE(sound->format.channelCount(), channels);
-    QCOMPARE(sound->format.sampleRate(), rate);
-    QCOMPARE(sound->samples, facts.data);
+    // The length the player waits for.
+    QCOMPARE(assets::soundLengthMs(name), int(facts.data.size() * 1000 / facts.byteRate));
 }
 
-void TstAssets::parseWav_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("format"); // QAudioFormat::SampleFormat when valid
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<int>("sampleBytes");
+void TstAssets::wavLength_data() {
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("fileSize"); // -1: the head is the whole file
+    QTest::addColumn<int>("lengthMs");    // -1: no length
 
-    const QByteArray four16 = int16Samples({1, 2, 3, 4});
-    QTest::newRow("8 bit mono") << wav(1, 1, 11025, 8, "abcde") << true << int(QAudioFormat::UInt8)
-                                << 1 << 5;
-    QTest::newRow("16 bit stereo")
-        << wav(1, 2, 44100, 16, four16) << true << int(QAudioFormat::Int16) << 2 << 8;
-    QTest::newRow("32 bit float") << wav(3, 1, 48000, 32, QByteArray(8, '\0')) << true
-                                  << int(QAudioFormat::Float) << 1 << 8;
-    QTest::newRow("odd list chunk before fmt") << wav(1, 1, 8000, 8, "xyz", chunk("LIST", "abc"))
-                                               << true << int(QAudioFormat::UInt8) << 1 << 3;
-    QTest::newRow("half frame dropped")
-        << wav(1, 2, 44100, 16, four16 + "z") << true << int(QAudioFormat::Int16) << 2 << 8;
-    QTest::newRow("data cut short")
-        << wav(1, 2, 44100, 16, four16, {}, {}, 1000) << true << int(QAudioFormat::Int16) << 2 << 8;
+    const QByteArray second(8000, 'x'); // one second at 8000 bytes a second
+    QTest::newRow("whole file") << wav(1, 1, 8000, 8, second) << qint64(-1) << 1000;
+    QTest::newRow("stereo 16 bit") << wav(1, 2, 1000, 16, second) << qint64(-1) << 2000;
+    QTest::newRow("odd chunk before fmt")
+        << wav(1, 1, 8000, 8, second, chunk("LIST", "abc")) << qint64(-1) << 1000;
+    // A header read on its own: the data's size comes from the chunk.
+    QTest::newRow("head only") << wav(1, 1, 8000, 8, second).left(44) << qint64(8044) << 1000;
+    QTest::newRow("file cut short")
+        << wav(1, 1, 8000, 8, second).left(44) << qint64(44 + 4000) << 500;
+    QTest::newRow("data size too large")
+        << wav(1, 1, 8000, 8, second, {}, {}, 80000) << qint64(-1) << 1000;
 
-    QTest::newRow("empty") << QByteArray() << false << 0 << 0 << 0;
-    QTest::newRow("not riff") << QByteArray("RIFX0000WAVE") << false << 0 << 0 << 0;
-    QTest::newRow("not wave") << wav(1, 1, 8000, 8, "a").replace(8, 4, "AVI ") << false << 0 << 0
-                              << 0;
-    QTest::newRow("header only") << wav(1, 1, 8000, 8, "a").left(20) << false << 0 << 0 << 0;
-    QTest::newRow("no data") << wav(1, 1, 8000, 8, {}) << false << 0 << 0 << 0;
-    QTest::newRow("compressed") << wav(2, 1, 8000, 4, "abcd") << false << 0 << 0 << 0;
-    QTest::newRow("24 bit") << wav(1, 1, 8000, 24, "abcdef") << false << 0 << 0 << 0;
-    QTest::newRow("no channels") << wav(1, 0, 8000, 8, "abcd", {}, 1) << false << 0 << 0 << 0;
-    QTest::newRow("absurd rate") << wav(1, 1, 1u << 30, 8, "abcd") << false << 0 << 0 << 0;
-    QTest::newRow("wrong block size") << wav(1, 2, 8000, 16, four16, {}, 3) << false << 0 << 0 << 0;
-    QTest::newRow("huge chunk before fmt")
-        << wav(1, 1, 8000, 8, "a", QByteArray("LIST\xff\xff\xff\x7f", 8)) << false << 0 << 0 << 0;
+    QTest::newRow("empty") << QByteArray() << qint64(-1) << -1;
+    QTest::newRow("not wave") << wav(1, 1, 8000, 8, second).replace(8, 4, "AVI ") << qint64(-1)
+                              << -1;
+    QTest::newRow("no data chunk") << wav(1, 1, 8000, 8, second).left(36) << qint64(-1) << -1;
+    QTest::newRow("zero byte rate") << wav(1, 1, 0, 8, second) << qint64(-1) << -1;
+    QTest::newRow("data before fmt")
+        << QByteArray("RIFF\x10\0\0\0WAVEdata\x04\0\0\0abcd", 24) << qint64(-1) << -1;
 }
 
-void TstAssets::parseWav() {
-    QFETCH(QByteArray, file);
-    QFETCH(bool, valid);
-    const std::optional<WavSound> sound = ::parseWav(file);
-    QCOMPARE(sound.has_value(), valid);
-    if (valid) {
-        QFETCH(int, format);
-        QFETCH(int, channels);
-        QFETCH(int, sampleBytes);
-        QCOMPARE(int(sound->format.sampleFormat()), format);
-        QCOMPARE(sound->format.channelCount(), channels);
-        QCOMPARE(sound->samples.size(), sampleBytes);
+void TstAssets::wavLength() {
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, fileSize);
+    QFETCH(int, lengthMs);
+    const std::optional<int> length = assets::wavLengthMs(head, fileSize);
+    QCOMPARE(length.value_or(-1), lengthMs);
+}
+
+void TstAssets::playerReturnsAtOnceWithoutSound_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("withOutput");
+    QTest::newRow("closing jingle, no output") << QStringLiteral("1tro") << false;
+    QTest::newRow("sound on, no output") << QStringLiteral("4hrf") << false;
+    // An unknown sound stays silent even where an output exists.
+    QTest::newRow("unknown sound") << QStringLiteral("no-such-sound") << true;
+}
+
+void TstAssets::playerReturnsAtOnceWithoutSound() {
+    QFETCH(QString, name);
+    QFETCH(bool, withOutput);
+    int lookups = 0;
+    QtSoundPlayer player(
+        [&](const QString& sound) {
+            ++lookups;
+            return SoundSource{assets::soundUrl(sound), assets::soundLengthMs(sound)};
+        },
+        [] { return QAudioDevice(); });
+    QElapsedTimer clock;
+    clock.start();
+    if (withOutput) {
+        player.playOn(QAudioDevice(), name); // would wait if the lookup gave a sound
+    } else {
+        player.play(name);
     }
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(lookups, withOutput ? 1 : 0); // nothing is looked up without an output
 }
 
-void TstAssets::convertSamples_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("targetRate");
-    QTest::addColumn<int>("targetChannels");
-    QTest::addColumn<int>("targetFormat");
-    QTest::addColumn<QByteArray>("expected");
+void TstAssets::playerWaitEndsAtTheSoundsLength() {
+    // No device takes a sound played on a null output, so Qt reports it as
+    // playing until it is stopped: only the bound ends the wait. Timers run
+    // meanwhile, so the window's clock goes on.
+    constexpr int lengthMs = 300;
+    constexpr int marginMs = 200;
+    QtSoundPlayer player(
+        [](const QString& name) {
+            return SoundSource{assets::soundUrl(name), lengthMs};
+        },
+        {}, marginMs);
+    int ticks = 0;
+    QTimer clockTimer;
+    connect(&clockTimer, &QTimer::timeout, [&] { ++ticks; });
+    clockTimer.start(50);
+    QElapsedTimer clock;
+    clock.start();
+    player.playOn(QAudioDevice(), QStringLiteral("1tro"));
+    const qint64 waited = clock.elapsed();
+    QVERIFY2(waited >= lengthMs + marginMs - 20, qPrintable(QString::number(waited)));
+    QVERIFY2(waited < lengthMs + marginMs + 1500, qPrintable(QString::number(waited)));
+    QVERIFY(ticks >= 3);
 
-    QTest::newRow("8 bit mono to 16 bit stereo")
-        << wav(1, 1, 8000, 8, QByteArray("\x80\xff\x00", 3)) << 8000 << 2
-        << int(QAudioFormat::Int16)
-        << int16Samples({0, 0, 32511, 32511, -32767, -32767}); // 127/128 of full scale
-    QTest::newRow("16 bit stereo mixed to 8 bit mono")
-        << wav(1, 2, 8000, 16, int16Samples({16384, 16384, 16384, -16384})) << 8000 << 1
-        << int(QAudioFormat::UInt8) << QByteArray("\xc0\x80", 2);
-    QTest::newRow("rate doubled, in between interpolated")
-        << wav(1, 1, 8000, 16, int16Samples({0, 16384})) << 16000 << 1 << int(QAudioFormat::Int16)
-        << int16Samples({0, 8192, 16384, 16384});
-    QTest::newRow("rate halved") << wav(1, 1, 16000, 16, int16Samples({100, 200, 300, 400})) << 8000
-                                 << 1 << int(QAudioFormat::Int16) << int16Samples({100, 300});
-}
-
-void TstAssets::convertSamples() {
-    QFETCH(QByteArray, file);
-    QFETCH(int, targetRate);
-    QFETCH(int, targetChannels);
-    QFETCH(int, targetFormat);
-    QFETCH(QByteArray, expected);
-    const std::optional<WavSound> sound = ::parseWav(file);
-    QVERIFY(sound.has_value());
-    QAudioFormat target;
-    target.setSampleRate(targetRate);
-    target.setChannelCount(targetChannels);
-    target.setSampleFormat(QAudioFormat::SampleFormat(targetFormat));
-    QCOMPARE(::convertSamples(*sound, target), expected);
-}
-
-void TstAssets::playerIgnoresBadSounds() {
-    // None of these reach the audio device, so each returns at once whether
-    // or not the machine has one; a hang here ends in the test time-out.
-    QtSoundPlayer player;
-    player.playData(QByteArray());
-    player.playData(QByteArray("RIFF\x10\0\0\0WAVEjunkjunkjunk", 24));
-    player.playData(assets::embeddedImage("ok"));
-    player.playData(wav(2, 1, 8000, 4, "abcd"));
+    // The player is free again for the next sound.
+    clock.restart();
+    player.playOn(QAudioDevice(), QStringLiteral("4hrf"));
+    QVERIFY(clock.elapsed() >= lengthMs + marginMs - 20);
 }
 
 QTEST_MAIN(TstAssets)

@@ -49,11 +49,6 @@ for data in "$desktop" "$metainfo" "$png" "$svg"; do
     fi
 done
 
-# The sound module, which the game loads with the first sound, lies in a
-# kestrelon-memory folder below the library folder.
-module=$(find "$prefix" -path '*/kestrelon-memory/kestrelon-sound.so' -type f | head -n 1)
-[ -n "$module" ] || fail "kestrelon-sound.so missing below $prefix"
-
 # The menu entry starts an installed program and names the installed icon.
 key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
 if [ -f "$desktop" ]; then
