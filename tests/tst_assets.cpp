@@ -72,7 +72,7 @@ QByteArray chunk(const char* id, const QByteArray& body) {
 }
 
 // The header facts of a canonical WAVE file, read independently of the
-// player's parser.
+// game's own header reader.
 struct WavFacts {
     quint16 code = 0, channels = 0, bits = 0, blockAlign = 0;
     quint32 rate = 0, byteRate = 0;
