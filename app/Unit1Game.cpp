@@ -61,9 +61,10 @@ void TForm1::erstelle() {
     });
     mem();
     Edit1->show();
-    Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: #0000ff; "
+    Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: %1; "
                                          "font-weight: bold; border-radius: 4px; }"
-                                         "QPushButton:focus { border: 2px solid #ffa000; }"));
+                                         "QPushButton:focus { border: 2px solid #ffa000; }")
+                              .arg(QColor(Blue).name()));
     Label6->hide();
     shuffle();
     setWindowHeight(layout::BoardOnlyHeight);

@@ -19,11 +19,8 @@ class TurnsTest : public QObject {
     void verdictOfTwoCards();
     void endingComesOnceAtTheLastPair();
     void newGameForgetsTheOldOne();
-    void startUpChoosesClicksAndSound();
     void rankingChoiceAndMark_data();
     void rankingChoiceAndMark();
-    void picturesOfTheGame_data();
-    void picturesOfTheGame();
     void endPictureFollowsStartSeconds_data();
     void endPictureFollowsStartSeconds();
 };
@@ -132,25 +129,10 @@ void TurnsTest::newGameForgetsTheOldOne() {
     QVERIFY(game::canTurn(state, 1));
 }
 
-void TurnsTest::startUpChoosesClicksAndSound() {
-    game::GameState state = board();
-    game::recordPick(state, 3);
-    game::startUp(state, QStringLiteral("/games/"));
-    QCOMPARE(state.gamedir, QStringLiteral("/games/"));
-    QCOMPARE(state.clicks, 0);
-    QVERIFY(state.sortclick);
-    QVERIFY(!state.soundoff);
-    QCOMPARE(game::rankingMark(state), QStringLiteral("C"));
-    QVERIFY(game::canTurn(state, 3));
-    const QDateTime now(QDate(2026, 12, 8), QTime(7, 5, 9));
-    game::stampStartUp(state, now);
-    QCOMPARE(state.starttext, QStringLiteral("07:05:09"));
-    QCOMPARE(state.starttime, now);
-}
-
 void TurnsTest::rankingChoiceAndMark_data() {
     QTest::addColumn<QList<int>>("choices"); // 0 time, 1 clicks, in this order
     QTest::addColumn<QString>("mark");
+    QTest::newRow("start-up") << QList<int>{} << QStringLiteral("C");
     QTest::newRow("time") << QList<int>{0} << QStringLiteral("T");
     QTest::newRow("clicks") << QList<int>{1} << QStringLiteral("C");
     QTest::newRow("clicks after time") << QList<int>{0, 1} << QStringLiteral("C");
@@ -161,7 +143,7 @@ void TurnsTest::rankingChoiceAndMark() {
     QFETCH(QList<int>, choices);
     QFETCH(QString, mark);
     game::GameState state;
-    game::startUp(state, QString());
+    game::startUp(state, QStringLiteral("/games/"));
     for (int choice : choices) {
         game::chooseRanking(state, choice == 0 ? game::RankBy::Time : game::RankBy::Clicks);
     }
@@ -169,24 +151,6 @@ void TurnsTest::rankingChoiceAndMark() {
     // Exactly one key is chosen.
     QCOMPARE(state.sorttime, mark == QLatin1String("T"));
     QCOMPARE(state.sortclick, mark == QLatin1String("C"));
-}
-
-void TurnsTest::picturesOfTheGame_data() {
-    QTest::addColumn<int>("pairs");
-    QTest::addColumn<QString>("picture");
-    QTest::newRow("15 pairs") << 15 << QString();
-    QTest::newRow("16 pairs") << 16 << QStringLiteral("engerl.bmp");
-    QTest::newRow("17 pairs") << 17 << QString();
-    QTest::newRow("18 pairs") << 18 << QString();
-}
-
-void TurnsTest::picturesOfTheGame() {
-    QFETCH(int, pairs);
-    QFETCH(QString, picture);
-    QCOMPARE(game::pairPicture(pairs), picture);
-    const game::GameState state = board();
-    QCOMPARE(game::faceFile(state, 3), QStringLiteral("img20.bmp"));
-    QCOMPARE(game::backFile(), QStringLiteral("empty.bmp"));
 }
 
 void TurnsTest::endPictureFollowsStartSeconds_data() {
@@ -207,6 +171,7 @@ void TurnsTest::endPictureFollowsStartSeconds() {
     QFETCH(QString, picture);
     game::GameState state;
     game::stampStartUp(state, QDateTime(QDate(2026, 12, 8), QTime(23, 41, seconds)));
+    QCOMPARE(state.starttext, QStringLiteral("23:41:%1").arg(seconds, 2, 10, QLatin1Char('0')));
     QCOMPARE(game::endPicture(state), picture);
     // A new game started at seconds of the other parity keeps the picture.
     const int other = (seconds / 10) % 2 == 1 ? 0 : 10;
