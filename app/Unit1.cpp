@@ -1,5 +1,6 @@
 // own
 #include "app/Unit1.h"
+#include "app/Layout.h"
 #include "app/PictureBox.h"
 #include "assets/AssetFiles.h"
 #include "game/GameState.h"
@@ -7,9 +8,8 @@
 #include "platform/GameError.h"
 
 // Qt
-#include <QAccessible>
-#include <QFileInfo>
 #include <QAction>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,22 +24,11 @@
 
 // std
 #include <exception>
+#include <iterator>
 
 namespace {
 
-// The board: 4 rows of 9 cards.
-constexpr int Columns = 9;
-constexpr int Rows = 4;
-constexpr int CardSize = 68;
-constexpr int CardGap = 6;
-constexpr int Margin = 12;
-constexpr int BoardWidth = Columns * CardSize + (Columns - 1) * CardGap;
-constexpr int BoardHeight = Rows * CardSize + (Rows - 1) * CardGap;
-constexpr int SideX = Margin + BoardWidth + 20;
-constexpr int SideWidth = 372;
-constexpr int WindowWidth = SideX + SideWidth + Margin;
-constexpr int GridTop = 392;
-constexpr int StartAreaTop = 208; // below the pictures and the version text
+using namespace layout;
 
 // The name box selects all of its text when it gets the focus, so a new name
 // simply replaces the last one; Enter confirms like the OK panel.
@@ -75,22 +64,41 @@ void TForm1::buildControls() {
     auto* board = new QWidget(this);
     board->setObjectName(QStringLiteral("board"));
     setCentralWidget(board);
+    buildCards(board);
+    buildSidePanel(board);
+    buildNameEntry(board);
+    buildList(board);
+    buildStatusBar();
+}
 
-    PictureBox** cards[] = {
+void TForm1::buildCards(QWidget* board) {
+    PictureBox** members[] = {
         &Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8,  &Image9,
         &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18,
         &Image19, &Image20, &Image21, &Image22, &Image23, &Image24, &Image25, &Image26, &Image27,
         &Image28, &Image29, &Image30, &Image31, &Image32, &Image33, &Image34, &Image35, &Image36};
+    static_assert(std::size(members) == std::tuple_size_v<decltype(m_cards)>);
     for (int k = 1; k <= game::CardCount; ++k) {
         auto* box = new PictureBox(board);
         box->setObjectName(QStringLiteral("Image%1").arg(k));
         box->setCard(true);
-        *cards[k - 1] = box;
+        m_cards[static_cast<std::size_t>(k - 1)] = box;
+        *members[k - 1] = box;
         connect(box, &PictureBox::clicked, this,
                 [this, k] { guarded([this, k] { cardClick(k); }); });
         connect(box, &PictureBox::navigate, this,
                 [this, k](int dx, int dy) { moveCardFocus(k, dx, dy); });
     }
+    // The pairs found, right below the board.
+    Progressbar1 = new QProgressBar(board);
+    Progressbar1->setObjectName(QStringLiteral("Progressbar1"));
+    Progressbar1->setRange(0, game::progressPosition(game::PairCount));
+    Progressbar1->setValue(0);
+    Progressbar1->setTextVisible(false);
+    Progressbar1->setAccessibleName(tr("Pairs found"));
+}
+
+void TForm1::buildSidePanel(QWidget* board) {
     PictureBox** pictures[] = {&Image37, &Image38, &Image39, &Image40};
     for (int i = 0; i < 4; ++i) {
         auto* box = new PictureBox(board);
@@ -127,13 +135,6 @@ void TForm1::buildControls() {
     Label1->setFont(mono);
     Label1->setAccessibleName(tr("Start time and ranked list"));
 
-    setFontColour(Label2, QColor(255, 0, 0));
-    Label2->setAccessibleName(tr("Result"));
-    Label2->hide();
-    Label3->setAccessibleName(tr("Prompt"));
-    QFont prompt = Label3->font();
-    prompt.setPointSize(11);
-    Label3->setFont(prompt);
     Label4->setText(tr("free memory:"));
     Label5->setAccessibleName(tr("Free memory"));
     Label6->setAccessibleName(tr("Version"));
@@ -152,6 +153,16 @@ void TForm1::buildControls() {
     Label8->setAccessibleName(tr("Ranking by (T time, C clicks)"));
     Label9->setAccessibleName(tr("Game number"));
     Label9->hide();
+}
+
+void TForm1::buildNameEntry(QWidget* board) {
+    setFontColour(Label2, Red);
+    Label2->setAccessibleName(tr("Result"));
+    Label2->hide();
+    Label3->setAccessibleName(tr("Prompt"));
+    QFont prompt = Label3->font();
+    prompt.setPointSize(11);
+    Label3->setFont(prompt);
 
     Edit1 = new NameEdit(board);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -165,34 +176,28 @@ void TForm1::buildControls() {
     Panel1->setAccessibleName(tr("OK"));
     Panel1->setCursor(Qt::PointingHandCursor);
     connect(Panel1, &QPushButton::clicked, this, [this] { guarded([this] { Panel1Click(); }); });
+}
 
-    StringGrid1 = new QTableWidget(12, 5, board);
+void TForm1::buildList(QWidget* board) {
+    StringGrid1 = new QTableWidget(GridRows, GridColumns, board);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setDefaultSectionSize(22);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(GridRowHeight);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid1->setFocusPolicy(Qt::NoFocus);
     StringGrid1->setAccessibleName(tr("High scores"));
-    const int widths[] = {30, 200, 100, 100, 35};
-    for (int c = 0; c < 5; ++c) {
-        StringGrid1->setColumnWidth(c, widths[c]);
-    }
-    for (int r = 0; r < 12; ++r) {
-        for (int c = 0; c < 5; ++c) {
+    setGridColumnWidths(StringGrid1);
+    for (int r = 0; r < GridRows; ++r) {
+        for (int c = 0; c < GridColumns; ++c) {
             StringGrid1->setItem(r, c, new QTableWidgetItem());
         }
     }
     StringGrid1->hide();
+}
 
-    Progressbar1 = new QProgressBar(board);
-    Progressbar1->setObjectName(QStringLiteral("Progressbar1"));
-    Progressbar1->setRange(0, game::progressPosition(game::PairCount));
-    Progressbar1->setValue(0);
-    Progressbar1->setTextVisible(false);
-    Progressbar1->setAccessibleName(tr("Pairs found"));
-
+void TForm1::buildStatusBar() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
@@ -285,12 +290,10 @@ void TForm1::buildMenu() {
 
 void TForm1::layoutControls() {
     for (int k = 1; k <= game::CardCount; ++k) {
-        const int row = (k - 1) / Columns;
-        const int column = (k - 1) % Columns;
-        card(k)->setGeometry(Margin + column * (CardSize + CardGap), 8 + row * (CardSize + CardGap),
-                             CardSize, CardSize);
+        card(k)->setGeometry(Margin + (columnOf(k) - 1) * (CardSize + CardGap),
+                             BoardTop + (rowOf(k) - 1) * (CardSize + CardGap), CardSize, CardSize);
     }
-    const int belowBoard = 8 + BoardHeight;
+    const int belowBoard = BoardTop + BoardHeight;
     Progressbar1->setGeometry(Margin, belowBoard + 8, BoardWidth, 12);
     Label3->setGeometry(Margin, belowBoard + 24, BoardWidth, 24);
     Edit1->setGeometry(Margin, belowBoard + 52, 240, 28);
@@ -300,7 +303,7 @@ void TForm1::layoutControls() {
     Label2->setGeometry(Margin, belowBoard + 52, BoardWidth, 28);
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents);
     const int frame = 2 * StringGrid1->frameWidth();
-    StringGrid1->setGeometry(Margin, GridTop, 30 + 200 + 100 + 100 + 35 + frame, 12 * 22 + frame);
+    StringGrid1->setGeometry(Margin, GridTop, GridWidth + frame, GridRows * GridRowHeight + frame);
 
     Label9->setGeometry(SideX, 8, 200, 20);
     Label8->setGeometry(WindowWidth - Margin - 40, 4, 40, 26);
@@ -311,7 +314,8 @@ void TForm1::layoutControls() {
     Image39->setGeometry(SideX + 112, 80, 96, 96);
     Image40->setGeometry(SideX + 224, 80, 96, 96);
     Label6->setGeometry(SideX, 80, SideWidth - 8, 124);
-    Image37->setGeometry(Margin + (BoardWidth - 200) / 2, 8 + (BoardHeight - 200) / 2, 200, 200);
+    Image37->setGeometry(Margin + (BoardWidth - 200) / 2, BoardTop + (BoardHeight - 200) / 2, 200,
+                         200);
     placeStartArea();
     resize(WindowWidth, height());
 }
@@ -356,7 +360,7 @@ QString TForm1::statusText(int panel) const {
 }
 
 PictureBox* TForm1::card(int position) const {
-    return findChild<PictureBox*>(QStringLiteral("Image%1").arg(position));
+    return m_cards.at(static_cast<std::size_t>(position - 1));
 }
 
 void TForm1::moveCardFocus(int from, int dx, int dy) {
@@ -410,6 +414,12 @@ void TForm1::showStartupProblems() {
     const QString text = m_startupProblems.join(QLatin1Char('\n'));
     m_startupProblems.clear();
     m_services.dialogs.message(windowTitle(), text, Dialogs::Icon::Warning);
+}
+
+void setGridColumnWidths(QTableWidget* grid) {
+    for (int c = 0; c < layout::GridColumns; ++c) {
+        grid->setColumnWidth(c, layout::GridColumnWidths.at(static_cast<std::size_t>(c)));
+    }
 }
 
 void setFontColour(QWidget* widget, const QColor& colour) {

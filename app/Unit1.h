@@ -1,7 +1,9 @@
 #pragma once
 
 // own
+#include "app/Layout.h"
 #include "platform/Services.h"
+#include "scores/ScoreList.h"
 
 // Qt
 #include <QDateTime>
@@ -11,6 +13,7 @@
 #include <QStringList>
 
 // std
+#include <array>
 #include <functional>
 
 class PictureBox;
@@ -41,7 +44,7 @@ class TForm1 : public QMainWindow {
     TForm1(game::GameState& state, const Services& services, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The window's outer height as last set: 485 (board) or 770 (board and list).
+    // The window's outer height as last set: the board alone or the board and the list.
     int windowHeight() const { return m_outerHeight; }
     QString statusText(int panel) const;
     // Start-up problems, gathered so they can be shown together once the window is up.
@@ -133,10 +136,16 @@ class TForm1 : public QMainWindow {
     void SaveHigh();
     void loadlist();
     void sort();
-    QString rankingMark() const;
+    void showList();
+    scores::SortKey sortKey() const;
 
     // Helpers.
     void buildControls();
+    void buildCards(QWidget* board);
+    void buildSidePanel(QWidget* board);
+    void buildNameEntry(QWidget* board);
+    void buildList(QWidget* board);
+    void buildStatusBar();
     void buildMenu();
     void layoutControls();
     void placeStartArea();
@@ -231,7 +240,9 @@ class TForm1 : public QMainWindow {
   private:
     game::GameState& m_state;
     Services m_services;
-    int m_outerHeight = 485;
+    std::array<PictureBox*, 36> m_cards{}; // Image1 ... Image36, by position - 1
+    scores::ScoreList m_list;              // the rows StringGrid1 shows
+    int m_outerHeight = layout::BoardOnlyHeight;
     QScrollArea* m_startArea = nullptr; // holds Label1, whose list lines grow with every ranking
     QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
     QStringList m_startupProblems;
@@ -243,6 +254,8 @@ class TForm1 : public QMainWindow {
     QHash<QString, DecodedPicture> m_pictures; // by file path
 };
 
+// Gives the high-score grid its column widths.
+void setGridColumnWidths(QTableWidget* grid);
 // Sets the colour of a control's text.
 void setFontColour(QWidget* widget, const QColor& colour);
 QColor fontColour(const QWidget* widget);

@@ -1,11 +1,13 @@
 // The life of a game: start-up, new game, card turns and the ending.
 
 // own
+#include "app/Layout.h"
 #include "app/PictureBox.h"
 #include "app/StatusClock.h"
 #include "app/Unit1.h"
 #include "assets/AssetFiles.h"
 #include "game/GameState.h"
+#include "game/Life.h"
 #include "game/Shuffle.h"
 #include "game/Turns.h"
 #include "platform/GameError.h"
@@ -23,14 +25,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
-namespace {
-
-// Colours as the game names them: red 0x0000FF, blue 0xFF0000 and dark red
-// 0x000080 in blue-green-red order.
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
-
-} // namespace
+using layout::Blue;
+using layout::Red;
 
 void TForm1::erstelle() {
     // Every step runs even when one before it fails; the problems are shown
@@ -42,11 +38,9 @@ void TForm1::erstelle() {
             m_startupProblems << error.message();
         }
     };
-    m_state.gamedir = QDir::currentPath() + QLatin1Char('/');
+    game::startUp(m_state, QDir::currentPath() + QLatin1Char('/'));
     step([this] { numberofgame(); });
-    m_state.clicks = 0;
-    m_state.sortclick = true;
-    Label8->setText(QStringLiteral("C"));
+    Label8->setText(game::rankingMark(m_state));
     step([this] {
         const QStringList failed = assets::extractAll(m_state.gamedir);
         if (!failed.isEmpty()) {
@@ -67,25 +61,22 @@ void TForm1::erstelle() {
     });
     mem();
     Edit1->show();
-    Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: #0000ff; "
+    Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: %1; "
                                          "font-weight: bold; border-radius: 4px; }"
-                                         "QPushButton:focus { border: 2px solid #ffa000; }"));
+                                         "QPushButton:focus { border: 2px solid #ffa000; }")
+                              .arg(QColor(Blue).name()));
     Label6->hide();
     shuffle();
-    setWindowHeight(485);
+    setWindowHeight(layout::BoardOnlyHeight);
     setFontColour(Edit1, Blue);
     Edit1->setCursor(Qt::PointingHandCursor);
     StringGrid1->hide();
-    m_state.soundoff = false;
     Image37->hide();
-    game::resetGame(m_state);
     Label3->setText(scores::namePrompt());
     setFontColour(Label3, Red);
     step([this] { dealBacks(); });
-    const QDateTime now = m_services.clock.now();
-    m_state.starttext = scores::timeText(now.time());
+    game::stampStartUp(m_state, m_services.clock.now());
     Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
-    m_state.starttime = now;
     m_statusPanels[0]->setText(statusclock::noticeText());
     // The player types the name first.
     Edit1->setFocus(Qt::OtherFocusReason);
@@ -100,9 +91,8 @@ void TForm1::start1Click() {
     }
     // A new game is a new deal, or the player could finish it from memory.
     shuffle();
-    m_state.clicks = 0;
-    m_state.starttime = m_services.clock.now();
-    setWindowHeight(485);
+    game::newGame(m_state, m_services.clock.now());
+    setWindowHeight(layout::BoardOnlyHeight);
     Label7->hide();
     Label3->show();
     QFont font = Label3->font();
@@ -123,9 +113,7 @@ void TForm1::start1Click() {
     Panel1->show();
     Edit1->setFocus(Qt::OtherFocusReason);
     StringGrid1->hide();
-    m_state.soundoff = false;
     Image37->hide();
-    game::resetGame(m_state);
     dealBacks();
     Label1->setText(QStringLiteral("start : ") + scores::timeText(m_services.clock.now().time()));
     Progressbar1->show();
@@ -151,14 +139,14 @@ void TForm1::dealBacks() {
 }
 
 void TForm1::showCardBack(int position) {
-    loadPicture(card(position), QStringLiteral("empty.bmp"));
+    loadPicture(card(position), game::backFile());
     describeCard(position);
 }
 
 void TForm1::describeCard(int position) {
     PictureBox* box = card(position);
-    const int row = (position - 1) / 9 + 1;
-    const int column = (position - 1) % 9 + 1;
+    const int row = layout::rowOf(position);
+    const int column = layout::columnOf(position);
     QString state;
     if (!m_state.faceUp[position]) {
         state = tr("face down");
@@ -187,7 +175,7 @@ void TForm1::cardClick(int k) {
     } else if (k == 2) {
         Label3->hide();
     }
-    loadPicture(card(k), QStringLiteral("img%1.bmp").arg(m_state.cards[k]));
+    loadPicture(card(k), game::faceFile(m_state, k));
     card(k)->show();
     game::recordPick(m_state, k);
     describeCard(k);
@@ -224,8 +212,9 @@ void TForm1::twocheck() {
         describeCard(second);
         Progressbar1->show();
         Progressbar1->setValue(game::progressPosition(m_state.pairs));
-        if (m_state.pairs == 16) {
-            loadPicture(Image38, QStringLiteral("engerl.bmp"));
+        const QString picture = game::pairPicture(m_state.pairs);
+        if (!picture.isEmpty()) {
+            loadPicture(Image38, picture);
             Image38->show();
         }
         break;
@@ -233,8 +222,7 @@ void TForm1::twocheck() {
     case game::Verdict::NothingYet:
         break;
     }
-    if (game::ending(m_state)) {
-        m_state.ended = true;
+    if (game::takeEnding(m_state)) {
         endGame();
     }
 }
@@ -248,18 +236,17 @@ void TForm1::endGame() {
     if (!m_state.soundoff) {
         m_services.sound.play(QStringLiteral("1tro"));
     }
-    setWindowHeight(770);
+    setWindowHeight(layout::WithListHeight);
 }
 
 void TForm1::endanzeige() {
     Image40->show();
-    const bool odd = m_state.starttext.mid(6, 1).toInt() % 2 == 1;
-    loadPicture(Image40, odd ? QStringLiteral("kaeptn.bmp") : QStringLiteral("metoo.bmp"));
+    loadPicture(Image40, game::endPicture(m_state));
     mem();
     StringGrid1->show();
     Edit1->hide();
     Panel1->hide();
-    setWindowHeight(770);
+    setWindowHeight(layout::WithListHeight);
     // The player sees the time and clicks even if the list cannot take them.
     const QDateTime finish = m_services.clock.now();
     showResult(finish);
@@ -269,7 +256,7 @@ void TForm1::endanzeige() {
         const scores::ListLock lock(m_state.gamedir);
         highscore(finish);
         SaveHigh();
-        Label8->setText(rankingMark());
+        Label8->setText(game::rankingMark(m_state));
         sort();
     }
     currenthighscores1Click();

@@ -7,6 +7,7 @@
 #include "app/Unit1.h"
 #include "assets/AssetFiles.h"
 #include "game/GameState.h"
+#include "game/Life.h"
 
 // Qt
 #include <QDir>
@@ -64,12 +65,12 @@ void TForm1::donation1Click() {
 }
 
 void TForm1::sound1Click() {
-    m_state.soundoff = false;
+    game::switchSound(m_state, true);
     m_services.sound.play(QStringLiteral("4hrf"));
 }
 
 void TForm1::soundoff1Click() {
-    m_state.soundoff = true;
+    game::switchSound(m_state, false);
 }
 
 void TForm1::Timer1Timer() {

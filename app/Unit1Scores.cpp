@@ -1,12 +1,14 @@
 // The high-score list on screen and in its file, and the player's name.
 
 // own
+#include "app/Layout.h"
+#include "app/PictureBox.h"
 #include "app/Unit1.h"
 #include "game/GameState.h"
+#include "game/Life.h"
 #include "scores/HighScoreStore.h"
 #include "scores/Ranking.h"
 #include "scores/ResultTexts.h"
-#include "scores/ScoreLine.h"
 
 // Qt
 #include <QLabel>
@@ -17,31 +19,9 @@
 
 namespace {
 
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor DarkRed(128, 0, 0);
-
-scores::Table tableOf(const QTableWidget* grid) {
-    scores::Table table(static_cast<std::size_t>(grid->rowCount()));
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        for (int c = 0; c < 5; ++c) {
-            const QTableWidgetItem* item = grid->item(r, c);
-            table[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                item != nullptr ? item->text() : QString();
-        }
-    }
-    return table;
-}
-
-void showTable(QTableWidget* grid, const scores::Table& table) {
-    for (int r = 0; r < grid->rowCount() && r < static_cast<int>(table.size()); ++r) {
-        for (int c = 0; c < 5; ++c) {
-            grid->item(r, c)->setText(
-                table[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
-        }
-    }
-    grid->repaint();
-}
+using layout::Blue;
+using layout::DarkRed;
+using layout::Red;
 
 // The heading spaces its words with runs of blanks; widen or narrow the
 // blanks so that "clicks" stands over the grid's last column in whatever
@@ -54,7 +34,7 @@ void alignHeading(QLabel* label, const QTableWidget* grid) {
     font.setWordSpacing(0);
     const int natural = QFontMetrics(font).horizontalAdvance(heading.left(clicksAt));
     int target = grid->frameWidth() + 4;
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < layout::GridColumns - 1; ++c) {
         target += grid->columnWidth(c);
     }
     target += grid->x() - label->x();
@@ -74,17 +54,20 @@ void showHeading(QLabel* label, const QTableWidget* grid) {
 
 } // namespace
 
-namespace {
-
-// The chosen ranking: clicks unless time was chosen (start-up chooses clicks).
-scores::SortKey sortKeyOf(const game::GameState& state) {
-    return state.sortclick ? scores::SortKey::Clicks : scores::SortKey::Time;
+scores::SortKey TForm1::sortKey() const {
+    return m_state.sortclick ? scores::SortKey::Clicks : scores::SortKey::Time;
 }
 
-} // namespace
-
-QString TForm1::rankingMark() const {
-    return m_state.sortclick ? QStringLiteral("C") : QStringLiteral("T");
+void TForm1::showList() {
+    // The grid only shows the list's rows; it is never read back.
+    const scores::Table& rows = m_list.rows();
+    for (int r = 0; r < StringGrid1->rowCount() && r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < layout::GridColumns; ++c) {
+            StringGrid1->item(r, c)->setText(
+                rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        }
+    }
+    StringGrid1->repaint();
 }
 
 void TForm1::showResult(const QDateTime& finish) {
@@ -100,49 +83,33 @@ void TForm1::showResult(const QDateTime& finish) {
 }
 
 void TForm1::highscore(const QDateTime& finish) {
-    const scores::HighScoreStore store(m_state.gamedir);
-    scores::Table table = tableOf(StringGrid1);
-    const int rows = scores::fillForResultEntry(store.readForResultEntry(), table);
-    const scores::Row result{QString::number(rows + 1), m_state.playername,
-                             scores::elapsedText(m_state.starttime, finish),
-                             scores::dateText(finish.date()),
-                             scores::savedClickText(m_state.clicks)};
-    scores::enterResult(table, rows, result, sortKeyOf(m_state));
-    showTable(StringGrid1, table);
+    m_list.enterResult(
+        scores::HighScoreStore(m_state.gamedir),
+        scores::resultRow(m_state.playername, m_state.starttime, finish, m_state.clicks),
+        sortKey());
+    showList();
 }
 
 void TForm1::SaveHigh() {
-    scores::HighScoreStore(m_state.gamedir).writeLines(scores::saveLines(tableOf(StringGrid1)));
+    m_list.save(scores::HighScoreStore(m_state.gamedir));
 }
 
 void TForm1::loadlist() {
     Edit1->repaint();
-    const scores::HighScoreStore store(m_state.gamedir);
-    if (store.exists()) {
-        scores::Table table = tableOf(StringGrid1);
-        scores::fillForLoadList(store.readLines(), table);
-        showTable(StringGrid1, table);
-    } else {
-        store.createEmptyIfMissing();
-    }
+    m_list.loadNames(scores::HighScoreStore(m_state.gamedir));
+    showList();
 }
 
 void TForm1::currenthighscores1Click() {
-    Label8->setText(rankingMark());
-    setWindowHeight(770);
+    Label8->setText(game::rankingMark(m_state));
+    setWindowHeight(layout::WithListHeight);
     StringGrid1->show();
     Progressbar1->hide();
     showHeading(Label3, StringGrid1);
     Label3->raise();
     Edit1->repaint();
-    const scores::HighScoreStore store(m_state.gamedir);
-    if (store.exists()) {
-        scores::Table table = tableOf(StringGrid1);
-        scores::fillAsStored(store.readLines(), table);
-        showTable(StringGrid1, table);
-    } else {
-        store.createEmptyIfMissing();
-    }
+    m_list.loadAsStored(scores::HighScoreStore(m_state.gamedir));
+    showList();
     {
         const scores::ListLock lock(m_state.gamedir);
         sort();
@@ -152,9 +119,9 @@ void TForm1::currenthighscores1Click() {
 }
 
 void TForm1::highscoresoff1Click() {
-    Label8->setText(rankingMark());
+    Label8->setText(game::rankingMark(m_state));
     StringGrid1->hide();
-    setWindowHeight(485);
+    setWindowHeight(layout::BoardOnlyHeight);
     setFontColour(Label3, Blue);
     QFont font = Label3->font();
     font.setPointSize(11);
@@ -165,31 +132,24 @@ void TForm1::highscoresoff1Click() {
 }
 
 void TForm1::sort() {
-    const scores::RankResult result =
-        scores::HighScoreStore(m_state.gamedir).sort(sortKeyOf(m_state));
+    const scores::RankResult result = scores::HighScoreStore(m_state.gamedir).sort(sortKey());
     if (result.compared) {
-        Label8->setText(rankingMark());
+        Label8->setText(game::rankingMark(m_state));
     }
     Label1->show();
-    QString text = Label1->text();
-    for (const QString& line : result.lines) {
-        text += QStringLiteral("\n\r") + line;
-    }
-    Label1->setText(text);
+    Label1->setText(Label1->text() + scores::rankedListText(result.lines));
 }
 
 void TForm1::sortontime1Click() {
-    Label8->setText(QStringLiteral("T"));
-    m_state.sorttime = true;
-    m_state.sortclick = false;
+    game::chooseRanking(m_state, game::RankBy::Time);
+    Label8->setText(game::rankingMark(m_state));
     const scores::ListLock lock(m_state.gamedir);
     sort();
 }
 
 void TForm1::sortonclick1Click() {
-    Label8->setText(QStringLiteral("C"));
-    m_state.sortclick = true;
-    m_state.sorttime = false;
+    game::chooseRanking(m_state, game::RankBy::Clicks);
+    Label8->setText(game::rankingMark(m_state));
     const scores::ListLock lock(m_state.gamedir);
     sort();
 }
@@ -203,14 +163,11 @@ void TForm1::newlst1Click() {
 }
 
 void TForm1::Panel1Click() {
-    Label8->setText(rankingMark());
-    const int widths[] = {30, 200, 100, 100, 35};
-    for (int c = 0; c < 5; ++c) {
-        StringGrid1->setColumnWidth(c, widths[c]);
-    }
+    Label8->setText(game::rankingMark(m_state));
+    setGridColumnWidths(StringGrid1);
     loadlist();
     Progressbar1->show();
-    m_state.playername = scores::playerName(Edit1->text());
+    game::takeName(m_state, scores::playerName(Edit1->text()));
     Label2->hide();
     QFont font = Label3->font();
     font.setBold(true);
@@ -221,5 +178,5 @@ void TForm1::Panel1Click() {
     Edit1->hide();
     Panel1->hide();
     // Play goes on with the keyboard from the first card.
-    findChild<QWidget*>(QStringLiteral("Image1"))->setFocus(Qt::OtherFocusReason);
+    Image1->setFocus(Qt::OtherFocusReason);
 }

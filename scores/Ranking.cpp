@@ -46,4 +46,11 @@ RankResult rank(const QStringList& entries, SortKey key) {
     return result;
 }
 
+QString rankedListText(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines)
+        text += QStringLiteral("\n\r") + line;
+    return text;
+}
+
 } // namespace scores

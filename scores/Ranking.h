@@ -23,4 +23,8 @@ struct RankResult {
 // the entry from its third character on, cut after the 51st.
 RankResult rank(const QStringList& entries, SortKey key);
 
+// What a ranking adds to the start line below the board: each ranked line
+// after a line feed and a carriage return, in that order.
+QString rankedListText(const QStringList& lines);
+
 } // namespace scores

@@ -11,17 +11,23 @@
 #include <QProgressBar>
 #include <QtTest>
 
+// std
+#include <iterator>
+#include <set>
+
 class BoardTest : public QObject {
     Q_OBJECT
 
   private slots:
     void startShowsThirtySixCardBacks();
+    void boardIsFourRowsOfNine();
     void matchingTurnKeepsBothFacesUp();
     void mismatchTurnsBackOnlyTheTwoRecordedCards();
     void clickOnFaceUpCardIsIgnored_data();
     void clickOnFaceUpCardIsIgnored();
     void thirdCardWhileTwoAreJudgedIsIgnored();
     void secondClickInsideFirstPauseIsJudgedOnce();
+    void newGameDuringMismatchWaitKeepsTheNewTurn();
     void clickIsCountedBeforeTheVerdict();
     void progressFollowsPairs();
     void sixteenthPairShowsItsPicture();
@@ -47,6 +53,32 @@ void BoardTest::startShowsThirtySixCardBacks() {
         QVERIFY(h.image(k)->stretch());
         QVERIFY(!h.image(k)->isHidden());
     }
+}
+
+void BoardTest::boardIsFourRowsOfNine() {
+    GameHarness h;
+    std::set<int> xs;
+    std::set<int> ys;
+    for (int k = 1; k <= 36; ++k) {
+        xs.insert(h.image(k)->x());
+        ys.insert(h.image(k)->y());
+    }
+    QCOMPARE(xs.size(), std::size_t{9});
+    QCOMPARE(ys.size(), std::size_t{4});
+    const int size = h.image(1)->width();
+    QVERIFY(size > 0);
+    for (int k = 1; k <= 36; ++k) {
+        const QRect cell = h.image(k)->geometry();
+        // Position k runs row by row, left to right.
+        QCOMPARE(std::distance(xs.begin(), xs.find(cell.x())), (k - 1) % 9);
+        QCOMPARE(std::distance(ys.begin(), ys.find(cell.y())), (k - 1) / 9);
+        QCOMPARE(cell.size(), QSize(size, size));
+    }
+    // Neighbours do not overlap, and the board stays left of the side panel.
+    QVERIFY(*std::next(xs.begin()) - *xs.begin() > size);
+    QVERIFY(*std::next(ys.begin()) - *ys.begin() > size);
+    QVERIFY(h.image(9)->geometry().right() < h.label(8)->x());
+    QVERIFY(h.image(36)->geometry().bottom() < h.window().Progressbar1->y());
 }
 
 void BoardTest::matchingTurnKeepsBothFacesUp() {
@@ -139,6 +171,28 @@ void BoardTest::secondClickInsideFirstPauseIsJudgedOnce() {
     QCOMPARE(h.state.clicks, 2);
     QCOMPARE(h.window().Progressbar1->value(), 6);
     QCOMPARE(h.state.firstpos, 0);
+}
+
+void BoardTest::newGameDuringMismatchWaitKeepsTheNewTurn() {
+    GameHarness h;
+    const QImage cardBack = back(h);
+    const int first = h.pairOf(20).first;
+    const int second = h.otherThan(first);
+    h.window().cardClick(first);
+    // Inside the mismatch's 200 ms: a new game begins and its first card is
+    // the old turn's first card.
+    const qint64 insideMismatchWait = h.fakes.pause.now() + 300 + 100;
+    h.fakes.pause.at(insideMismatchWait, [&] {
+        h.window().start1Click();
+        h.window().cardClick(first);
+    });
+    h.window().cardClick(second);
+    QCOMPARE(h.state.clicks, 1);
+    QCOMPARE(h.state.firstpos, first);
+    QVERIFY(h.state.faceUp[first]);
+    QCOMPARE(h.image(first)->picture(), face(h, first));
+    QCOMPARE(h.image(second)->picture(), cardBack);
+    QCOMPARE(h.state.pairs, 0);
 }
 
 void BoardTest::clickIsCountedBeforeTheVerdict() {

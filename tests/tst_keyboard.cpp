@@ -25,6 +25,8 @@ class KeyboardTest : public QObject {
     void escapeClosesTheList();
     void wholeGameByKeyboard();
     void cardsTellTheirState();
+    void cardsNameTheirRowAndColumn_data();
+    void cardsNameTheirRowAndColumn();
 
   private:
     static void showAndFocus(GameHarness& h, int position);
@@ -181,6 +183,31 @@ void KeyboardTest::cardsTellTheirState() {
     QCOMPARE(face->role(), QAccessible::Button);
     QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(h.window().Panel1);
     QCOMPARE(ok->role(), QAccessible::Button);
+}
+
+void KeyboardTest::cardsNameTheirRowAndColumn_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("first") << 1 << 1 << 1;
+    QTest::newRow("end of the first row") << 9 << 1 << 9;
+    QTest::newRow("second row, second column") << 11 << 2 << 2;
+    QTest::newRow("end of the second row") << 18 << 2 << 9;
+    QTest::newRow("third row") << 23 << 3 << 5;
+    QTest::newRow("start of the last row") << 28 << 4 << 1;
+    QTest::newRow("last") << 36 << 4 << 9;
+}
+
+void KeyboardTest::cardsNameTheirRowAndColumn() {
+    QFETCH(int, position);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    GameHarness h;
+    const QString where = QStringLiteral("Card row %1 column %2: ").arg(row).arg(column);
+    QCOMPARE(h.image(position)->accessibleName(), where + QStringLiteral("face down"));
+    h.window().cardClick(position);
+    QCOMPARE(h.image(position)->accessibleName(),
+             where + assets::pictureName(h.state.cards[position]) + QStringLiteral(", turned"));
 }
 
 QTEST_MAIN(KeyboardTest)

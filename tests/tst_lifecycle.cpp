@@ -2,6 +2,7 @@
 
 // own
 #include "app/PictureBox.h"
+#include "app/Program.h"
 #include "assets/AssetFiles.h"
 #include "support/GameHarness.h"
 
@@ -24,11 +25,14 @@ class LifecycleTest : public QObject {
     void wholeGameEntersTheResult();
     void newGameCountsAndDealsAfresh();
     void endRemovesPicturesAndKeepsData();
-    void endPictureFollowsStartSeconds_data();
-    void endPictureFollowsStartSeconds();
+    void endShowsThePictureOfTheStartSeconds();
+    void endingHoldsThePicturesThenHidesThem();
+    void gameEndingWhileRankedByTime();
+    void clicksBeyond999AreSavedAs999();
     void soundOffStillEndsTheGame();
     void endingRunsOncePerGame();
     void damagedCounterDoesNotStopStartUp();
+    void everyRunDealsAnew();
 
   private:
     static void playPerfectGameWithMisses(GameHarness& h, int misses);
@@ -173,26 +177,91 @@ void LifecycleTest::endRemovesPicturesAndKeepsData() {
     }
 }
 
-void LifecycleTest::endPictureFollowsStartSeconds_data() {
-    QTest::addColumn<int>("seconds");
-    QTest::addColumn<QString>("picture");
-    QTest::newRow("14: odd tens") << 14 << QStringLiteral("kaeptn");
-    QTest::newRow("59: odd tens") << 59 << QStringLiteral("kaeptn");
-    QTest::newRow("09: even tens") << 9 << QStringLiteral("metoo");
-    QTest::newRow("42: even tens") << 42 << QStringLiteral("metoo");
-}
-
-void LifecycleTest::endPictureFollowsStartSeconds() {
-    QFETCH(int, seconds);
-    QFETCH(QString, picture);
+void LifecycleTest::endShowsThePictureOfTheStartSeconds() {
     GameHarness h;
-    // Only the start-up time's seconds decide, whatever time the game ends.
-    h.state.starttext = QStringLiteral("16:58:%1").arg(seconds, 2, 10, QLatin1Char('0'));
+    // Only the start-up time's seconds decide (the rule has its own test),
+    // whatever time the game ends.
+    h.state.starttext = QStringLiteral("16:58:42");
     h.findAllPairs();
     // The picture stays loaded after the ending hid it again.
     QVERIFY(h.image(40)->isHidden());
     QCOMPARE(h.image(40)->picture(),
-             assets::loadPicture(h.path(picture + QStringLiteral(".bmp")), picture));
+             assets::loadPicture(h.path(QStringLiteral("metoo.bmp")), QStringLiteral("metoo")));
+}
+
+void LifecycleTest::endingHoldsThePicturesThenHidesThem() {
+    GameHarness h;
+    for (int picture = 19; picture <= 35; ++picture) {
+        const auto [a, b] = h.pairOf(picture);
+        h.window().cardClick(a);
+        h.window().cardClick(b);
+    }
+    const auto [a, b] = h.pairOf(36);
+    h.window().cardClick(a);
+    h.fakes.pause.calls.clear();
+    // The last card waits 300 ms for its verdict and the list shown 800 ms;
+    // then all three pictures stay 1200 ms, the end picture 200 ms more.
+    const qint64 listShown = h.fakes.pause.now() + 300 + 800;
+    QList<QList<bool>> seen;
+    auto look = [&] {
+        seen << QList<bool>{!h.image(38)->isHidden(), !h.image(39)->isHidden(),
+                            !h.image(40)->isHidden()};
+    };
+    h.fakes.pause.at(listShown + 1, look);
+    h.fakes.pause.at(listShown + 1199, look);
+    h.fakes.pause.at(listShown + 1201, look);
+    h.fakes.pause.at(listShown + 1399, look);
+    h.window().cardClick(b);
+    QCOMPARE(h.fakes.pause.calls, (QList<int>{300, 800, 1200, 200}));
+    const QList<bool> all{true, true, true};
+    const QList<bool> endOnly{false, false, true};
+    QCOMPARE(seen, (QList<QList<bool>>{all, all, endOnly, endOnly}));
+    QVERIFY(h.image(40)->isHidden());
+    QCOMPARE(h.fakes.sound.played, QStringList{QStringLiteral("1tro")});
+}
+
+void LifecycleTest::gameEndingWhileRankedByTime() {
+    GameHarness h;
+    h.window().sortontime1Click();
+    h.window().Edit1->setText(QStringLiteral("Tia"));
+    h.window().Panel1Click();
+    h.findAllPairs();
+    QCOMPARE(h.label(8)->text(), QStringLiteral("T"));
+    // The slowest entry (10:11:10) gives way, not the one of most clicks (444).
+    const QByteArray file = h.read(QStringLiteral("highscore.txt"));
+    const QList<QByteArray> lines = file.split('\n');
+    QCOMPARE(lines.size(), 13);
+    QCOMPARE(lines[0], QByteArray("1  Tia                     00:00:10 07.12.2026   36\r"));
+    QCOMPARE(lines[1], QByteArray("2  ....................... 10:10:00 ..........  222\r"));
+    QCOMPARE(lines[11], QByteArray("12 ....................... 10:11:00 ..........  201\r"));
+    QVERIFY(!file.contains("10:11:10"));
+    QVERIFY(file.contains("444"));
+    QCOMPARE(cell(h.window(), 0, 1).trimmed(), QStringLiteral("Tia"));
+}
+
+void LifecycleTest::clicksBeyond999AreSavedAs999() {
+    GameHarness h(0, [](const QString& dir) {
+        QFile list(dir + QStringLiteral("/highscore.txt"));
+        QVERIFY(list.open(QIODevice::WriteOnly)); // an empty list
+    });
+    h.window().Edit1->setText(QStringLiteral("Max"));
+    h.window().Panel1Click();
+    const int first = h.pairOf(19).first;
+    const int other = h.otherThan(first);
+    for (int miss = 0; miss < 500; ++miss) {
+        h.window().cardClick(first);
+        h.window().cardClick(other);
+    }
+    h.findAllPairs();
+    QCOMPARE(h.state.clicks, 1036);
+    QVERIFY2(h.label(2)->text().endsWith(QStringLiteral(" | clicks: 1036")),
+             qPrintable(h.label(2)->text()));
+    // Eleven empty rows became placeholders of 111 clicks; 999 ranks last.
+    const QList<QByteArray> lines = h.read(QStringLiteral("highscore.txt")).split('\n');
+    QCOMPARE(lines.size(), 13);
+    QVERIFY2(lines[11].startsWith("12 Max ") && lines[11].endsWith("  999\r"),
+             lines[11].constData());
+    QCOMPARE(cell(h.window(), 11, 4), QStringLiteral("999"));
 }
 
 void LifecycleTest::soundOffStillEndsTheGame() {
@@ -241,6 +310,22 @@ void LifecycleTest::damagedCounterDoesNotStopStartUp() {
     QVERIFY(QFile::exists(h.path(QStringLiteral("highscore.txt"))));
     QVERIFY(QFile::exists(h.path(QStringLiteral("empty.bmp"))));
     QCOMPARE(h.state.cards[0] + h.state.cards[1] > 0, true);
+}
+
+void LifecycleTest::everyRunDealsAnew() {
+    // Two runs of the program as its program block builds it, one after the
+    // other in one folder.
+    const QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    std::array<int, game::CardCount + 1> first{};
+    {
+        Program run;
+        first = run.state().cards;
+    }
+    Program second;
+    QDir::setCurrent(previous);
+    QVERIFY(second.state().cards != first);
 }
 
 QTEST_MAIN(LifecycleTest)

@@ -127,6 +127,10 @@ void TestScoresFormat::playerName_data() {
     QTest::newRow("CR and tab") << u"a\r\tb"_s << u"a  b                    "_s;
     QTest::newRow("unicode line break") << u"a\u2028b"_s << u"a b                     "_s;
     QTest::newRow("C1 control") << u"a\u0085b"_s << u"a b                     "_s;
+    QTest::newRow("DEL") << u"a\u007fb"_s << u"a b                     "_s;
+    QTest::newRow("last character before DEL kept") << u"a~b"_s << u"a~b                     "_s;
+    QTest::newRow("first character after the C1 controls kept")
+        << u"a\u00a0b"_s << u"a\u00a0b                     "_s;
     QTest::newRow("cut after substitution")
         << QString(23, u'x') + "\u20ac\u20ac" << QString(23, u'x') + "?";
 }

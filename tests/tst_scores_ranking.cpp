@@ -25,6 +25,7 @@ class TestScoresRanking : public QObject {
   private slots:
     void rank_data();
     void rank();
+    void rankedListText();
 };
 
 void TestScoresRanking::rank_data() {
@@ -120,6 +121,27 @@ void TestScoresRanking::rank_data() {
         << SortKey::Time
         << QStringList{entry("1", "B", "99:00:00", "100"), entry("2", "A", "\u00e900:00", "100")}
         << true;
+    // Beyond 8 bits a character is written as "?", and ranks as one: after
+    // ">" (0x3e), before "@" (0x40), level with "?" itself.
+    QTest::newRow("key above Latin-1 ranks as ?")
+        << QStringList{entry("1", "A", "0@:00:00", "100"), entry("2", "B", "0\u20ac:00:00", "100"),
+                       entry("3", "C", "0>:00:00", "100")}
+        << SortKey::Time
+        << QStringList{entry("1", "C", "0>:00:00", "100"), entry("2", "B", "0\u20ac:00:00", "100"),
+                       entry("3", "A", "0@:00:00", "100")}
+        << true;
+    QTest::newRow("key above Latin-1 level with ?")
+        << QStringList{entry("1", "A", "00:00:00", "1\u0100"), entry("2", "B", "00:00:00", "1?")}
+        << SortKey::Clicks
+        << QStringList{entry("1", "A", "00:00:00", "1\u0100"), entry("2", "B", "00:00:00", "1?")}
+        << true;
+    QTest::newRow("names above Latin-1 keep their columns")
+        << QStringList{entry("1", "Zo\u00eb \u20ac\u0141", "00:09:00", "100"),
+                       entry("2", "\u0416\u0416", "00:08:00", "100")}
+        << SortKey::Time
+        << QStringList{entry("1", "\u0416\u0416", "00:08:00", "100"),
+                       entry("2", "Zo\u00eb \u20ac\u0141", "00:09:00", "100")}
+        << true;
 }
 
 void TestScoresRanking::rank() {
@@ -130,6 +152,11 @@ void TestScoresRanking::rank() {
     const RankResult result = scores::rank(entries, key);
     QCOMPARE(result.lines, expected);
     QCOMPARE(result.compared, compared);
+}
+
+void TestScoresRanking::rankedListText() {
+    QCOMPARE(scores::rankedListText({}), QString());
+    QCOMPARE(scores::rankedListText({"1 ", "2  x"}), "\n\r1 \n\r2  x");
 }
 
 QTEST_GUILESS_MAIN(TestScoresRanking)

@@ -5,6 +5,7 @@
 #include "support/WriteBlocker.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ResultTexts.h"
+#include "scores/ScoreList.h"
 
 #include "platform/GameError.h"
 
@@ -27,6 +28,7 @@ using namespace scores;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(scores::SortKey)
+Q_DECLARE_METATYPE(scores::Row)
 
 namespace {
 
@@ -75,6 +77,9 @@ class TestScoresStore : public QObject {
     void resultEntryWithoutList();
     void resultEntryRoundTrip_data();
     void resultEntryRoundTrip();
+    void listRowsOutliveReadings_data();
+    void listRowsOutliveReadings();
+    void unreadableListLeavesTheRows();
     void sortOnDisk_data();
     void sortOnDisk();
     void createEmptyIfMissing();
@@ -214,12 +219,100 @@ void TestScoresStore::resultEntryRoundTrip() {
     QFETCH(QByteArray, after);
     const HighScoreStore store(m_dir);
     QVERIFY(writeAll(store.path(), before));
-    Table table(12);
-    const int read = fillForResultEntry(store.readForResultEntry(), table);
-    const Row result{"", playerName("Ann"), "00:05:00", "05.06.2024", savedClickText(57)};
-    QVERIFY(enterResult(table, read, result, key) >= 0);
-    store.writeLines(saveLines(table));
+    ScoreList list;
+    const QDateTime start(QDate(2024, 6, 5), QTime(10, 0, 0));
+    const Row result = resultRow(playerName("Ann"), start, start.addSecs(300), 57);
+    QVERIFY(list.enterResult(store, result, key) >= 0);
+    list.save(store);
     QCOMPARE(readAll(store.path()), after);
+}
+
+namespace {
+
+enum Reader { Names, AsStored, Entry };
+
+const QByteArray AnnAndBo = "1  Ann                     00:02:00 01.12.2026   60\r\n"
+                            "2  Bo                      00:01:00 02.12.2026   80\r\n";
+const QByteArray Cy = "3  Cy                      00:03:00 03.12.2026   50\r\n";
+
+Row rowOf(const QString& line) {
+    return {line.mid(0, 3), line.mid(3, 24), line.mid(27, 8), line.mid(36, 10), line.mid(48, 3)};
+}
+
+} // namespace
+
+void TestScoresStore::listRowsOutliveReadings_data() {
+    QTest::addColumn<int>("reader");
+    QTest::addColumn<std::optional<QByteArray>>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<Row>("first");
+    const Row ann = rowOf(QString::fromLatin1(AnnAndBo.left(51)));
+    const Row cy = rowOf(QString::fromLatin1(Cy.left(51)));
+    const std::optional<QByteArray> missing;
+    QTest::newRow("names leave the clicks")
+        << int(Names) << std::optional(Cy) << Cy << Row{cy[0], cy[1], cy[2], cy[3], ann[4]};
+    QTest::newRow("names of an empty list blank the first row")
+        << int(Names) << std::optional(QByteArray()) << QByteArray() << Row{"", "", "", "", ann[4]};
+    QTest::newRow("all columns as stored") << int(AsStored) << std::optional(Cy) << Cy << cy;
+    QTest::newRow("names without a list") << int(Names) << missing << QByteArray() << ann;
+    QTest::newRow("all columns without a list") << int(AsStored) << missing << QByteArray() << ann;
+    QTest::newRow("entry without a list") << int(Entry) << missing << crlf(resultSeedLines())
+                                          << Row{"1", "Dee", "00:00:09", "01.01.2027", "999"};
+}
+
+void TestScoresStore::listRowsOutliveReadings() {
+    QFETCH(int, reader);
+    QFETCH(std::optional<QByteArray>, before);
+    QFETCH(QByteArray, after);
+    QFETCH(Row, first);
+    const HighScoreStore store(m_dir);
+    QVERIFY(writeAll(store.path(), AnnAndBo));
+    ScoreList list;
+    list.loadAsStored(store);
+    const Row bo = list.rows().at(1);
+    QVERIFY(QFile::remove(store.path()));
+    if (before)
+        QVERIFY(writeAll(store.path(), *before));
+    switch (reader) {
+    case Names:
+        list.loadNames(store);
+        break;
+    case AsStored:
+        list.loadAsStored(store);
+        break;
+    default: {
+        const QDateTime end(QDate(2027, 1, 1), QTime(0, 0, 5));
+        const Row result = resultRow("Dee", end.addSecs(-9), end, 4321);
+        QCOMPARE(list.enterResult(store, result, SortKey::Clicks), 0);
+    }
+    }
+    QCOMPARE(list.rows().size(), std::size_t(12));
+    QCOMPARE(list.rows().at(0), first);
+    QCOMPARE(list.rows().at(1), bo);
+    QCOMPARE(readAll(store.path()), after);
+}
+
+void TestScoresStore::unreadableListLeavesTheRows() {
+    const HighScoreStore store(m_dir);
+    QVERIFY(writeAll(store.path(), AnnAndBo));
+    ScoreList list;
+    list.loadAsStored(store);
+    const Table before = list.rows();
+    QVERIFY(QFile::remove(store.path()));
+    QVERIFY(QDir().mkdir(store.path()));
+    const Row result{"", "Dee", "00:00:09", "01.01.2027", "  9"};
+    for (int reader : {Names, AsStored, Entry}) {
+        const QString message = errorOf([&] {
+            if (reader == Names)
+                list.loadNames(store);
+            else if (reader == AsStored)
+                list.loadAsStored(store);
+            else
+                list.enterResult(store, result, SortKey::Time);
+        });
+        QVERIFY2(message.contains("highscore.txt"), qPrintable(message));
+        QCOMPARE(list.rows(), before);
+    }
 }
 
 void TestScoresStore::sortOnDisk_data() {

@@ -15,6 +15,10 @@ class ShuffleTest : public QObject {
     void everyLayoutHoldsEachPictureTwice_data();
     void everyLayoutHoldsEachPictureTwice();
     void shuffleRecordsTheClocksSeconds();
+    void saltTestsAreStrict_data();
+    void saltTestsAreStrict();
+    void differentSeedsDealDifferently_data();
+    void differentSeedsDealDifferently();
 };
 
 namespace {
@@ -25,6 +29,13 @@ std::function<QDateTime()> fixedClock(int seconds) {
 
 QList<int> layout(const game::GameState& state) {
     return QList<int>(state.cards.begin() + 1, state.cards.end());
+}
+
+QList<int> dealt(std::uint32_t seed, int seconds) {
+    game::GameState state;
+    state.seed = seed;
+    game::shuffle(state, fixedClock(seconds));
+    return layout(state);
 }
 
 } // namespace
@@ -92,6 +103,43 @@ void ShuffleTest::shuffleRecordsTheClocksSeconds() {
     QCOMPARE(state.timetext, QStringLiteral("42"));
     QCOMPARE(state.secs, 42);
     QCOMPARE(state.starttime.time(), QTime(16, 58, 42));
+}
+
+void ShuffleTest::saltTestsAreStrict_data() {
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<int>("sameAs");      // the same blocks run
+    QTest::addColumn<int>("differsFrom"); // one block more runs
+    QTest::newRow("5") << 5 << 0 << 6;
+    QTest::newRow("15") << 15 << 6 << 16;
+    QTest::newRow("29") << 29 << 16 << 30;
+    QTest::newRow("35") << 35 << 30 << 36;
+}
+
+void ShuffleTest::saltTestsAreStrict() {
+    QFETCH(int, seconds);
+    QFETCH(int, sameAs);
+    QFETCH(int, differsFrom);
+    QCOMPARE(dealt(0, seconds), dealt(0, sameAs));
+    QVERIFY(dealt(0, seconds) != dealt(0, differsFrom));
+}
+
+void ShuffleTest::differentSeedsDealDifferently_data() {
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("no block") << 0;
+    QTest::newRow("all blocks") << 59;
+}
+
+void ShuffleTest::differentSeedsDealDifferently() {
+    QFETCH(int, seconds);
+    const QList<std::uint32_t> seeds{0U, 1U, 2U, 12345U, 0x9E3779B9U, 0xFFFFFFFFU};
+    for (qsizetype a = 0; a < seeds.size(); ++a) {
+        for (qsizetype b = a + 1; b < seeds.size(); ++b) {
+            QVERIFY2(dealt(seeds[a], seconds) != dealt(seeds[b], seconds),
+                     qPrintable(QStringLiteral("seeds %1 and %2").arg(seeds[a]).arg(seeds[b])));
+        }
+    }
+    // The same seed deals the same layout again.
+    QCOMPARE(dealt(12345U, seconds), dealt(12345U, seconds));
 }
 
 QTEST_APPLESS_MAIN(ShuffleTest)

@@ -1,7 +1,9 @@
-// The turn rules without a window: what may be turned, what a turn makes.
+// The turn rules without a window: what may be turned, what a turn makes,
+// and the life of a game around the turns.
 
 // own
 #include "game/GameState.h"
+#include "game/Life.h"
 #include "game/Turns.h"
 
 // Qt
@@ -17,6 +19,10 @@ class TurnsTest : public QObject {
     void verdictOfTwoCards();
     void endingComesOnceAtTheLastPair();
     void newGameForgetsTheOldOne();
+    void rankingChoiceAndMark_data();
+    void rankingChoiceAndMark();
+    void endPictureFollowsStartSeconds_data();
+    void endPictureFollowsStartSeconds();
 };
 
 namespace {
@@ -95,6 +101,12 @@ void TurnsTest::endingComesOnceAtTheLastPair() {
     QVERIFY(game::ending(state));
     state.ended = true;
     QVERIFY(!game::ending(state));
+
+    state.ended = false;
+    QVERIFY(game::takeEnding(state));
+    QVERIFY(!game::takeEnding(state));
+    state.pairs = 19; // a pair clicked again after the ending
+    QVERIFY(!game::takeEnding(state));
 }
 
 void TurnsTest::newGameForgetsTheOldOne() {
@@ -103,13 +115,68 @@ void TurnsTest::newGameForgetsTheOldOne() {
     game::recordPick(state, 2);
     game::takePair(state);
     state.ended = true;
+    game::switchSound(state, false);
     const int generation = state.generation;
-    game::resetGame(state);
+    const QDateTime now(QDate(2026, 12, 8), QTime(9, 1, 2));
+    game::newGame(state, now);
+    QCOMPARE(state.clicks, 0);
+    QCOMPARE(state.starttime, now);
+    QVERIFY(!state.soundoff);
     QCOMPARE(state.pairs, 0);
     QVERIFY(!state.faceUp[1]);
     QVERIFY(!state.ended);
     QCOMPARE(state.generation, generation + 1);
     QVERIFY(game::canTurn(state, 1));
+}
+
+void TurnsTest::rankingChoiceAndMark_data() {
+    QTest::addColumn<QList<int>>("choices"); // 0 time, 1 clicks, in this order
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("start-up") << QList<int>{} << QStringLiteral("C");
+    QTest::newRow("time") << QList<int>{0} << QStringLiteral("T");
+    QTest::newRow("clicks") << QList<int>{1} << QStringLiteral("C");
+    QTest::newRow("clicks after time") << QList<int>{0, 1} << QStringLiteral("C");
+    QTest::newRow("time after clicks") << QList<int>{1, 0} << QStringLiteral("T");
+}
+
+void TurnsTest::rankingChoiceAndMark() {
+    QFETCH(QList<int>, choices);
+    QFETCH(QString, mark);
+    game::GameState state;
+    game::startUp(state, QStringLiteral("/games/"));
+    for (int choice : choices) {
+        game::chooseRanking(state, choice == 0 ? game::RankBy::Time : game::RankBy::Clicks);
+    }
+    QCOMPARE(game::rankingMark(state), mark);
+    // Exactly one key is chosen.
+    QCOMPARE(state.sorttime, mark == QLatin1String("T"));
+    QCOMPARE(state.sortclick, mark == QLatin1String("C"));
+}
+
+void TurnsTest::endPictureFollowsStartSeconds_data() {
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("00") << 0 << QStringLiteral("metoo.bmp");
+    QTest::newRow("09") << 9 << QStringLiteral("metoo.bmp");
+    QTest::newRow("10") << 10 << QStringLiteral("kaeptn.bmp");
+    QTest::newRow("19") << 19 << QStringLiteral("kaeptn.bmp");
+    QTest::newRow("20") << 20 << QStringLiteral("metoo.bmp");
+    QTest::newRow("35") << 35 << QStringLiteral("kaeptn.bmp");
+    QTest::newRow("42") << 42 << QStringLiteral("metoo.bmp");
+    QTest::newRow("59") << 59 << QStringLiteral("kaeptn.bmp");
+}
+
+void TurnsTest::endPictureFollowsStartSeconds() {
+    QFETCH(int, seconds);
+    QFETCH(QString, picture);
+    game::GameState state;
+    game::stampStartUp(state, QDateTime(QDate(2026, 12, 8), QTime(23, 41, seconds)));
+    QCOMPARE(state.starttext, QStringLiteral("23:41:%1").arg(seconds, 2, 10, QLatin1Char('0')));
+    QCOMPARE(game::endPicture(state), picture);
+    // A new game started at seconds of the other parity keeps the picture.
+    const int other = (seconds / 10) % 2 == 1 ? 0 : 10;
+    game::newGame(state, QDateTime(QDate(2026, 12, 8), QTime(23, 45, other)));
+    QCOMPARE(game::endPicture(state), picture);
 }
 
 QTEST_APPLESS_MAIN(TurnsTest)

@@ -1,0 +1,74 @@
+// own
+#include "game/Life.h"
+#include "game/GameState.h"
+#include "game/Turns.h"
+
+// Qt
+#include <QDateTime>
+
+namespace game {
+
+void startUp(GameState& state, const QString& gamedir) {
+    state.gamedir = gamedir;
+    state.clicks = 0;
+    state.sortclick = true;
+    state.soundoff = false;
+    resetGame(state);
+}
+
+void stampStartUp(GameState& state, const QDateTime& now) {
+    // A format string is read in the C locale: always two digits and colons.
+    state.starttext = now.time().toString(QStringLiteral("hh:mm:ss"));
+    state.starttime = now;
+}
+
+void newGame(GameState& state, const QDateTime& now) {
+    state.clicks = 0;
+    state.starttime = now;
+    state.soundoff = false;
+    resetGame(state);
+}
+
+bool takeEnding(GameState& state) {
+    if (!ending(state)) {
+        return false;
+    }
+    state.ended = true;
+    return true;
+}
+
+void chooseRanking(GameState& state, RankBy by) {
+    state.sorttime = by == RankBy::Time;
+    state.sortclick = by == RankBy::Clicks;
+}
+
+void switchSound(GameState& state, bool on) {
+    state.soundoff = !on;
+}
+
+void takeName(GameState& state, const QString& name) {
+    state.playername = name;
+}
+
+QString rankingMark(const GameState& state) {
+    return state.sortclick ? QStringLiteral("C") : QStringLiteral("T");
+}
+
+QString faceFile(const GameState& state, int position) {
+    return QStringLiteral("img%1.bmp").arg(state.cards[static_cast<std::size_t>(position)]);
+}
+
+QString backFile() {
+    return QStringLiteral("empty.bmp");
+}
+
+QString pairPicture(int pairs) {
+    return pairs == 16 ? QStringLiteral("engerl.bmp") : QString();
+}
+
+QString endPicture(const GameState& state) {
+    const bool odd = state.starttext.mid(6, 1).toInt() % 2 == 1;
+    return odd ? QStringLiteral("kaeptn.bmp") : QStringLiteral("metoo.bmp");
+}
+
+} // namespace game

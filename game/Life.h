@@ -1,0 +1,50 @@
+#pragma once
+
+// Qt
+#include <QString>
+
+class QDateTime;
+
+namespace game {
+
+struct GameState;
+
+// Start-up: the game's folder (with a trailing separator), no click counted,
+// ranking by clicks, sound on, every card face down.
+void startUp(GameState& state, const QString& gamedir);
+
+// Stamps the moment the program started; its time as hh:mm:ss stays for
+// every game of the run.
+void stampStartUp(GameState& state, const QDateTime& now);
+
+// A new game on the same folder: the clock restarts at now, no click is
+// counted, the sound is on again and every card lies face down.
+void newGame(GameState& state, const QDateTime& now);
+
+// True once per game, when the last pair is found; from then on the ending
+// counts as run for this game.
+bool takeEnding(GameState& state);
+
+// The player's choices: the key of the ranking, the sound, the name (as the
+// list takes it, already cut or padded).
+enum class RankBy { Time, Clicks };
+void chooseRanking(GameState& state, RankBy by);
+void switchSound(GameState& state, bool on);
+void takeName(GameState& state, const QString& name);
+
+// The mark of the chosen ranking: "C" for clicks, "T" for time.
+QString rankingMark(const GameState& state);
+
+// The card pictures: the face of a board position, and the card back.
+QString faceFile(const GameState& state, int position);
+QString backFile();
+
+// The picture a pair count brings up ("engerl.bmp" at the 16th pair), or an
+// empty text for every other count.
+QString pairPicture(int pairs);
+
+// The picture closing a game: decided by the tens digit of the start-up
+// time's seconds, "kaeptn.bmp" when it is odd, "metoo.bmp" when it is even.
+QString endPicture(const GameState& state);
+
+} // namespace game
