@@ -1,13 +1,20 @@
-// The program block: creates the application and the game, and runs the
-// event loop until the game asks to end.
+// The program block: reads the command line, creates the application and the
+// game, and runs the event loop until the game asks to end.
 
 // own
+#include "app/CommandLine.h"
 #include "app/Program.h"
 
 // Qt
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Before the QApplication, which needs a display: --help and --version
+    // answer on a terminal without one.
+    const cli::Outcome outcome = cli::parse(cli::argumentsOf(argc, argv));
+    if (outcome.action != cli::Action::Play) {
+        return cli::report(outcome);
+    }
     QApplication app(argc, argv);
     Program::describeApplication();
     Program program;

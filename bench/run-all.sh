@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmark programs (Release, in build-bench/) and prints the
-# figures with a summary table:
+# Builds the benchmark programs (the release preset: Release, in
+# build-release/) and prints the figures with a summary table:
 #   - start-up to the first frame of the game's window and of a bare Qt
 #     window with the same menu, status bar and card grid, run alternately,
 #     medians and their ratio;
@@ -22,10 +22,8 @@ if [ -z "${KESTRELON_BENCH_UNDER_XVFB:-}" ]; then
 fi
 unset QT_QPA_PLATFORM # the real X11 platform of the Xvfb server
 
-build="$repo/build-bench"
-cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DKESTRELON_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target bench_game bench_bare >/dev/null
+build="$repo/build-release"
+(cd "$repo" && cmake --preset release >/dev/null && cmake --build --preset release -j"$(nproc)" >/dev/null)
 game="$build/bench/bench_game"
 bare="$build/bench/bench_bare"
 

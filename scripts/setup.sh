@@ -4,11 +4,12 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake clang-format
+    build-essential cmake ninja-build clang-format
     qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
     libqt6multimedia6 qt6-qpa-plugins
     tzdata xvfb xauth
     desktop-file-utils appstream
+    dpkg-dev file lintian
 )
 
 missing=()

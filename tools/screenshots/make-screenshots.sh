@@ -3,7 +3,7 @@
 # ending.png on a virtual X display. BUILD_DIR picks another build folder.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${BUILD_DIR:-$here/build-check}"
+build="${BUILD_DIR:-$here/build-dev}"
 out="$here/docs/screenshots"
 
 if ! command -v xvfb-run >/dev/null; then
@@ -11,7 +11,7 @@ if ! command -v xvfb-run >/dev/null; then
     exit 1
 fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
+    (cd "$here" && cmake --preset dev -B "$build" >/dev/null)
 fi
 cmake --build "$build" -j"$(nproc)" --target kestrelon-screenshots
 

@@ -1,0 +1,110 @@
+// own
+#include "app/CommandLine.h"
+
+// Qt
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+// std
+#include <array>
+#include <cstdio>
+
+namespace cli {
+
+namespace {
+
+// Options QGuiApplication, QApplication and the X11 platform take from the
+// command line. They are accepted here, kept out of the help, and left in the
+// arguments for the QApplication to consume.
+constexpr std::array qtValueOptions{"platform",      "platformpluginpath",
+                                    "platformtheme", "plugin",
+                                    "qmljsdebugger", "qwindowgeometry",
+                                    "qwindowicon",   "qwindowtitle",
+                                    "session",       "display",
+                                    "geometry",      "style",
+                                    "stylesheet",    "name",
+                                    "title"};
+constexpr std::array qtFlagOptions{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+QString versionLine() {
+    return QStringLiteral("Kestrelon Memory " KESTRELON_VERSION);
+}
+
+void addQtOptions(QCommandLineParser& parser) {
+    for (const char* name : qtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : qtFlagOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+} // namespace
+
+QStringList argumentsOf(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+Outcome parse(const QStringList& arguments) {
+    const QString program = arguments.isEmpty() ? QStringLiteral("kestrelon-memory")
+                                                : QFileInfo(arguments.first()).fileName();
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("A memory card game: find the eighteen pairs among thirty-six cards.\n"
+                       "The game keeps its pictures, high-score list and game counter\n"
+                       "in the folder it is started in."));
+    // Own options rather than addHelpOption(): that one also offers --help-all,
+    // which only process() answers, and process() needs an application object.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print these options and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the name and version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    addQtOptions(parser);
+
+    const auto refuse = [&program](const QString& problem) {
+        return Outcome{
+            Action::Refuse,
+            QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, problem),
+            usageError};
+    };
+    if (!parser.parse(arguments)) {
+        return refuse(parser.errorText());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return refuse(QStringLiteral("unexpected argument '%1'; the game takes none but its "
+                                     "options.")
+                          .arg(parser.positionalArguments().first()));
+    }
+    if (parser.isSet(help)) {
+        // Without an application object the help cannot know the program's name.
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), program);
+        return Outcome{Action::ShowHelp, text, 0};
+    }
+    if (parser.isSet(version)) {
+        return Outcome{Action::ShowVersion, versionLine() + u'\n', 0};
+    }
+    return Outcome{};
+}
+
+int report(const Outcome& outcome) {
+    std::FILE* stream = outcome.action == Action::Refuse ? stderr : stdout;
+    std::fputs(outcome.text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return outcome.exitStatus;
+}
+
+} // namespace cli

@@ -1,0 +1,89 @@
+// own
+#include "app/CommandLine.h"
+
+// Qt
+#include <QtTest>
+
+Q_DECLARE_METATYPE(cli::Action)
+
+// The command line is read before any application object exists, so these
+// tests run without one.
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void argumentsDecideWhatTheProgramDoes_data();
+    void argumentsDecideWhatTheProgramDoes();
+};
+
+void CommandLineTest::argumentsDecideWhatTheProgramDoes_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<cli::Action>("action");
+    QTest::addColumn<int>("exitStatus");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+
+    const QString game = QStringLiteral("kestrelon-memory");
+    const QStringList none;
+    using cli::Action;
+
+    QTest::newRow("no options") << QStringList{game} << Action::Play << 0 << none << none;
+    // Qt's own options reach the QApplication as they did before there were options.
+    QTest::newRow("qt option with value")
+        << QStringList{game, "-platform", "offscreen"} << Action::Play << 0 << none << none;
+    QTest::newRow("qt option with equals sign")
+        << QStringList{game, "-style=fusion"} << Action::Play << 0 << none << none;
+    QTest::newRow("qt flag") << QStringList{game, "-reverse"} << Action::Play << 0 << none << none;
+
+    const QStringList helpParts{"Usage: kestrelon-memory [options]", "-h, --help", "-v, --version",
+                                "eighteen pairs"};
+    const QStringList hidden{"platform", "style", "--help-all", "<executable_name>"};
+    QTest::newRow("help") << QStringList{game, "--help"} << Action::ShowHelp << 0 << helpParts
+                          << hidden;
+    QTest::newRow("help, short, from a full path")
+        << QStringList{"/usr/games/kestrelon-memory", "-h"} << Action::ShowHelp << 0 << helpParts
+        << hidden;
+    QTest::newRow("version") << QStringList{game, "--version"} << Action::ShowVersion << 0
+                             << QStringList{"Kestrelon Memory " KESTRELON_VERSION "\n"} << none;
+
+    const QString tryHelp = QStringLiteral("Try 'kestrelon-memory --help'");
+    QTest::newRow("unknown long option")
+        << QStringList{game, "--fullscreen"} << Action::Refuse << cli::usageError
+        << QStringList{"kestrelon-memory: ", "'fullscreen'", tryHelp} << none;
+    // Single-dash words are whole options, as Qt's own are: no letter bundles.
+    QTest::newRow("letters are not bundled")
+        << QStringList{game, "-hv"} << Action::Refuse << cli::usageError
+        << QStringList{"'hv'", tryHelp} << none;
+    QTest::newRow("qt option without its value")
+        << QStringList{game, "-platform"} << Action::Refuse << cli::usageError
+        << QStringList{"'-platform'", tryHelp} << none;
+    QTest::newRow("an argument that is no option")
+        << QStringList{"/usr/games/kestrelon-memory", "highscore.txt"} << Action::Refuse
+        << cli::usageError << QStringList{"kestrelon-memory: ", "'highscore.txt'", tryHelp} << none;
+}
+
+void CommandLineTest::argumentsDecideWhatTheProgramDoes() {
+    QFETCH(QStringList, arguments);
+    QFETCH(cli::Action, action);
+    QFETCH(int, exitStatus);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+
+    const cli::Outcome outcome = cli::parse(arguments);
+    QCOMPARE(outcome.action, action);
+    QCOMPARE(outcome.exitStatus, exitStatus);
+    if (action == cli::Action::Play) {
+        QVERIFY(outcome.text.isEmpty());
+    } else {
+        QVERIFY(outcome.text.endsWith(u'\n'));
+    }
+    for (const QString& part : present) {
+        QVERIFY2(outcome.text.contains(part), qPrintable(part + " missing in:\n" + outcome.text));
+    }
+    for (const QString& part : absent) {
+        QVERIFY2(!outcome.text.contains(part), qPrintable(part + " found in:\n" + outcome.text));
+    }
+}
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
