@@ -1,7 +1,8 @@
-// A bare Qt Widgets window of the game's size with the same menu, a status bar
-// with three panels and a grid of 36 cards (plain labels showing a picture
-// made in memory) plus a hidden 12 x 5 table: the yardstick for the game's
-// start-up time and memory. Prints name=value lines like bench_game --startup:
+// A bare Qt Widgets window of the game's shape: the same menu, a grid of 36
+// cards (plain labels showing a picture made in memory), a progress bar, a
+// prompt, a name box with its button, the side labels, a hidden 12 x 5 table
+// and a status bar with three panels. The yardstick for the game's start-up
+// time and memory. Prints name=value lines like bench_game --startup:
 //   --startup --since <t>  time from <t> to the first frame, peak memory 300 ms on
 
 // own
@@ -10,13 +11,17 @@
 // Qt
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 // std
 #include <cstdio>
@@ -62,9 +67,26 @@ int main(int argc, char* argv[]) {
         card->setFixedSize(68, 68);
         grid->addWidget(card, k / 9, k % 9);
     }
+    // Below the cards: the progress bar, the prompt and the name entry.
+    auto* progress = new QProgressBar(board);
+    progress->setTextVisible(false);
+    grid->addWidget(progress, 4, 0, 1, 9);
+    grid->addWidget(
+        new QLabel(QStringLiteral("Please enter your name below, then click OK!"), board), 5, 0, 1,
+        9);
+    grid->addWidget(new QLineEdit(board), 6, 0, 1, 4);
+    grid->addWidget(new QPushButton(QStringLiteral("OK"), board), 6, 4);
+    // Beside them: the side labels.
+    auto* side = new QVBoxLayout;
+    for (const char* text :
+         {"game no:    1", "C", "free memory:", "12345 MB", "  start : 14:00:00"}) {
+        side->addWidget(new QLabel(QString::fromLatin1(text), board));
+    }
+    side->addStretch(1);
+    grid->addLayout(side, 0, 9, 7, 1);
     auto* table = new QTableWidget(12, 5, board);
     table->hide();
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(7, 1);
     grid->setColumnStretch(9, 1);
     window.setCentralWidget(board);
 
