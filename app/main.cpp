@@ -3,11 +3,14 @@
 
 // own
 #include "app/Program.h"
+#include "platform/SafeFile.h"
 
 // Qt
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // A file size limit makes a write fail like a full disk, not end the game.
+    safefile::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     Program::describeApplication();
     Program program;
