@@ -9,6 +9,7 @@
 
 // std
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -366,6 +367,10 @@ QString shapeName(Shape shape) {
         return QStringLiteral("huge sparse file");
     case Shape::Vanished:
         return QStringLiteral("vanished folder");
+    case Shape::UnknownLock:
+        return QStringLiteral("lock of no known owner");
+    case Shape::FullDisk:
+        return QStringLiteral("full disk");
     }
     return {};
 }
@@ -423,11 +428,36 @@ bool plant(Shape shape, const QString& path, const QString& outside, const QByte
         }
         return ::truncate(native.constData(), qint64(64) << 30) == 0;
     }
+    case Shape::UnknownLock:
+        return writeAll(path, "written by no game");
     case Shape::SizeLimit:
     case Shape::Vanished:
+    case Shape::FullDisk:
         return true; // set up by the test around the step
     }
     return false;
+}
+
+SmallDisk::SmallDisk(const QString& folder) : m_folder(folder) {
+    m_mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=4m") == 0;
+}
+
+SmallDisk::~SmallDisk() {
+    if (m_mounted) {
+        ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+    }
+}
+
+void SmallDisk::fill() {
+    QFile filler(m_folder + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return;
+    }
+    for (qint64 size = 64 * 1024; size > 0; size /= 2) {
+        const QByteArray block(size, 'f');
+        while (filler.write(block) == size) {
+        }
+    }
 }
 
 FileSizeLimit::FileSizeLimit(quint64 maxFileBytes) {

@@ -64,9 +64,11 @@ enum class Shape {
     Fifo,
     Socket,
     Folder,
-    SizeLimit,  // the process may write no file past a few kilobytes
-    HugeSparse, // a file of many gigabytes, nearly all of it a hole
-    Vanished,   // the working folder is removed before the game starts
+    SizeLimit,   // the process may write no file past a few kilobytes
+    HugeSparse,  // a file of many gigabytes, nearly all of it a hole
+    Vanished,    // the working folder is removed before the game starts
+    UnknownLock, // a fresh lock file that names no process
+    FullDisk,    // the folder is a small file system of its own, filled up
 };
 QString shapeName(Shape shape);
 
@@ -74,6 +76,23 @@ QString shapeName(Shape shape);
 // "inner/<name>" beside path, which takes over what path held (or bytes); a
 // huge sparse file starts with bytes. False when it could not be made.
 bool plant(Shape shape, const QString& path, const QString& outside, const QByteArray& bytes);
+
+// Mounts a small file system of its own on folder while alive (root only;
+// mounted() tells), and fills it up on fill().
+class SmallDisk {
+  public:
+    explicit SmallDisk(const QString& folder);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return m_mounted; }
+    // Writes a file beside the rest until no byte more fits.
+    void fill();
+
+  private:
+    QString m_folder;
+    bool m_mounted = false;
+};
 
 // Lowers the process's file size limit while alive. Unlike WriteBlocker it
 // leaves SIGXFSZ as it is, so what the game does with it shows.
