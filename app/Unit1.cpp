@@ -6,8 +6,10 @@
 #include "game/GameState.h"
 #include "game/Turns.h"
 #include "platform/GameError.h"
+#include "platform/SafeFile.h"
 
 // Qt
+#include <QAccessible>
 #include <QAction>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -377,28 +379,15 @@ void TForm1::moveCardFocus(int from, int dx, int dy) {
 }
 
 void TForm1::loadPicture(PictureBox* box, const QString& fileName) {
-    // A picture file is decoded once and again only when it changes on disk:
-    // dealing 36 card backs then costs 36 look-ups, not 36 decodings.
-    const QString path = m_state.gamedir + fileName;
-    const QFileInfo file(path);
-    auto cached = m_pictures.find(path);
-    if (cached == m_pictures.end() || !file.exists() || cached->size != file.size() ||
-        cached->modified != file.lastModified()) {
-        const QImage image = assets::loadPicture(path, fileName.chopped(4));
-        if (!file.exists()) {
-            box->setPicture(image); // the built-in copy; the file may come back later
-            box->setStretch(true);
-            return;
-        }
-        cached = m_pictures.insert(path, {file.size(), file.lastModified(), image});
-    }
-    box->setPicture(cached->image);
+    box->setPicture(m_pictures.picture(m_state.gamedir, fileName));
     box->setStretch(true);
 }
 
 void TForm1::guarded(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const safefile::NoFolderError&) {
+        // Without a folder nothing is kept; the player was told at start-up.
     } catch (const GameError& error) {
         m_services.dialogs.message(windowTitle(), error.message(), Dialogs::Icon::Warning);
     } catch (const std::exception& error) {

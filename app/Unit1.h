@@ -2,6 +2,7 @@
 
 // own
 #include "app/Layout.h"
+#include "assets/PictureCache.h"
 #include "platform/Services.h"
 #include "scores/ScoreList.h"
 
@@ -246,12 +247,7 @@ class TForm1 : public QMainWindow {
     QScrollArea* m_startArea = nullptr; // holds Label1, whose list lines grow with every ranking
     QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
     QStringList m_startupProblems;
-    struct DecodedPicture {
-        qint64 size = 0;
-        QDateTime modified;
-        QImage image;
-    };
-    QHash<QString, DecodedPicture> m_pictures; // by file path
+    assets::PictureCache m_pictures;
 };
 
 // Gives the high-score grid its column widths.

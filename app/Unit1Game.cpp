@@ -11,6 +11,7 @@
 #include "game/Shuffle.h"
 #include "game/Turns.h"
 #include "platform/GameError.h"
+#include "platform/SafeFile.h"
 #include "scores/GameCounter.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ResultTexts.h"
@@ -38,27 +39,40 @@ void TForm1::erstelle() {
             m_startupProblems << error.message();
         }
     };
-    game::startUp(m_state, QDir::currentPath() + QLatin1Char('/'));
-    step([this] { numberofgame(); });
+    // No other folder stands in for one that cannot be resolved: the game
+    // then keeps nothing and shows its built-in pictures.
+    QString noFolder;
+    game::startUp(m_state, safefile::workingFolder(&noFolder).value_or(QString()));
+    const bool hasFolder = !m_state.gamedir.isEmpty();
+    if (!hasFolder) {
+        m_startupProblems << tr("The game cannot use its folder: %1. It shows its built-in "
+                                "pictures and writes nothing, so no result of this run is kept.")
+                                 .arg(noFolder);
+    }
+    if (hasFolder) {
+        step([this] { numberofgame(); });
+    }
     Label8->setText(game::rankingMark(m_state));
-    step([this] {
-        const QStringList failed = assets::extractAll(m_state.gamedir);
-        if (!failed.isEmpty()) {
-            throw GameError(tr("The pictures could not be written into %1, so the game shows "
-                               "its built-in copies.\n%2")
-                                .arg(QDir::toNativeSeparators(m_state.gamedir),
-                                     failed.join(QLatin1Char('\n'))));
-        }
-    });
-    step([this] {
-        // Under the list's lock, so a game finishing in the same folder
-        // meanwhile does not see its first result pushed into the backup.
-        const scores::ListLock lock(m_state.gamedir);
-        const scores::HighScoreStore store(m_state.gamedir);
-        if (!store.exists()) {
-            store.newList();
-        }
-    });
+    if (hasFolder) {
+        step([this] {
+            const QStringList failed = assets::extractAll(m_state.gamedir);
+            if (!failed.isEmpty()) {
+                throw GameError(tr("The pictures could not be written into %1, so the game shows "
+                                   "its built-in copies.\n%2")
+                                    .arg(QDir::toNativeSeparators(m_state.gamedir),
+                                         failed.join(QLatin1Char('\n'))));
+            }
+        });
+        step([this] {
+            // Under the list's lock, so a game finishing in the same folder
+            // meanwhile does not see its first result pushed into the backup.
+            const scores::ListLock lock(m_state.gamedir);
+            const scores::HighScoreStore store(m_state.gamedir);
+            if (!store.exists()) {
+                store.newList();
+            }
+        });
+    }
     mem();
     Edit1->show();
     Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: %1; "
@@ -85,6 +99,8 @@ void TForm1::erstelle() {
 void TForm1::start1Click() {
     try {
         numberofgame();
+    } catch (const safefile::NoFolderError&) {
+        // Without a folder no game is counted; the player was told at start-up.
     } catch (const GameError& error) {
         // A counter that cannot be written must not keep the player from playing.
         m_services.dialogs.message(windowTitle(), error.message(), Dialogs::Icon::Warning);
@@ -122,7 +138,10 @@ void TForm1::start1Click() {
 void TForm1::end1Click() {
     Image38->hide();
     Image39->hide();
-    assets::deleteAll(QDir::currentPath() + QLatin1Char('/'));
+    // The folder the pictures were written to; without one there is nothing to delete.
+    if (!m_state.gamedir.isEmpty()) {
+        assets::deleteAll(m_state.gamedir);
+    }
     emit terminateRequested();
 }
 
@@ -250,14 +269,22 @@ void TForm1::endanzeige() {
     // The player sees the time and clicks even if the list cannot take them.
     const QDateTime finish = m_services.clock.now();
     showResult(finish);
-    {
+    bool saved = false;
+    try {
         // Entry, save and ranking form one change of the list: another game
         // finishing in the same folder waits for it.
         const scores::ListLock lock(m_state.gamedir);
         highscore(finish);
         SaveHigh();
+        saved = true;
         Label8->setText(game::rankingMark(m_state));
         sort();
+    } catch (const GameError& error) {
+        if (saved || dynamic_cast<const safefile::NoFolderError*>(&error) != nullptr) {
+            throw;
+        }
+        // The result line stays on screen; the player learns it was not kept.
+        throw GameError(error.message() + tr(". The result was not saved."));
     }
     currenthighscores1Click();
     m_services.pause.pause(1200);

@@ -4,11 +4,14 @@
 // own
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "platform/SafeFile.h"
 
 // Qt
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // A file size limit makes a write fail like a full disk, not end the game.
+    safefile::ignoreFileSizeSignal();
     // Before the QApplication, which needs a display: --help and --version
     // answer on a terminal without one.
     const cli::Outcome outcome = cli::parse(cli::argumentsOf(argc, argv));

@@ -1,12 +1,14 @@
 // own
 #include "assets/AssetFiles.h"
 #include "platform/GameError.h"
+#include "platform/SafeFile.h"
 
 // Qt
 #include <QCoreApplication>
 #include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QImageReader>
 #include <QtEndian>
 
 // std
@@ -90,14 +92,19 @@ QByteArray embeddedSound(const QString& name) {
 
 namespace {
 
+// Reads no more of the file than the picture it should hold, and never
+// through a link out of the folder or from a FIFO.
 bool sameContent(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.size() != bytes.size() || !file.open(QIODevice::ReadOnly)) {
+    const safefile::Entry entry = safefile::inspect(path);
+    if (entry.kind != safefile::Entry::Kind::Regular ||
+        QFileInfo(entry.path).size() != bytes.size()) {
         return false;
     }
-    const bool same = file.readAll() == bytes;
-    file.close();
-    return same;
+    try {
+        return safefile::readPrefix(path, bytes.size() + 1) == bytes;
+    } catch (const GameError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -106,29 +113,22 @@ QStringList extractAll(const QString& dir) {
     QStringList failures;
     for (const QString& name : imageNames()) {
         const QString path = imagePath(dir, name);
-        QByteArray bytes;
         try {
-            bytes = embeddedImage(name);
+            const QByteArray bytes = embeddedImage(name);
+            // A file that already holds exactly these bytes is left as it is.
+            if (sameContent(path, bytes)) {
+                continue;
+            }
+            // Written to a temporary file and renamed over the old one, so a
+            // full disk never leaves a cut-off picture behind. A link in the
+            // picture's place is replaced by the picture, never written
+            // through. Not synced: the game can write a picture again.
+            QString reason;
+            if (!safefile::replaceFile(path, bytes, &reason)) {
+                failures << tr("Could not write %1: %2").arg(path, reason);
+            }
         } catch (const GameError& error) {
             failures << error.message();
-            continue;
-        }
-        // QSaveFile writes to a temporary file and renames it over the target
-        // only when everything was written; when anything fails it removes the
-        // temporary file, so a full disk never leaves a cut-off picture behind.
-        // A file that already holds exactly these bytes is left as it is:
-        // rewriting and syncing 26 pictures at every start costs more than
-        // reading them back.
-        if (sameContent(path, bytes)) {
-            continue;
-        }
-        // The buffer is flushed and checked before commit(), which in Qt 6.4
-        // ignores a failed final flush and would rename a cut-off file.
-        QSaveFile file(path);
-        file.setDirectWriteFallback(false);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-            !file.flush() || !file.commit()) {
-            failures << tr("Could not write %1: %2").arg(path, file.errorString());
         }
     }
     return failures;
@@ -136,22 +136,40 @@ QStringList extractAll(const QString& dir) {
 
 void deleteAll(const QString& dir) {
     for (const QString& name : deletionOrder()) {
-        const QString path = imagePath(dir, name);
-        if (QFileInfo(path).isFile()) {
-            QFile::remove(path); // a file that stays is not worth stopping for
-        }
+        // A link goes, its target stays; a file that stays is not worth stopping for.
+        safefile::removeFileOrLink(imagePath(dir, name));
     }
 }
 
-QImage loadPicture(const QString& path, const QString& name) {
-    QImage picture;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        if (isWholeBmp(bytes)) {
-            picture = QImage::fromData(bytes, "BMP");
-        }
+namespace {
+
+// The picture in the file, or a null image when it is missing, unreadable,
+// malformed or larger than the budget.
+QImage decodeFile(const QString& path) {
+    QByteArray bytes;
+    try {
+        bytes = safefile::readPrefix(path, maxPictureBytes + 1);
+    } catch (const GameError&) {
+        return {};
     }
+    if (bytes.size() > maxPictureBytes || !isWholeBmp(bytes)) {
+        return {};
+    }
+    const qint64 width = qFromLittleEndian<qint32>(bytes.constData() + 18);
+    const qint64 height = qAbs(qFromLittleEndian<qint32>(bytes.constData() + 22));
+    if (width <= 0 || height <= 0 || width * height * 4 > maxPictureBytes) {
+        return {};
+    }
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "BMP");
+    reader.setAllocationLimit(static_cast<int>(maxPictureBytes >> 20));
+    return reader.read();
+}
+
+} // namespace
+
+QImage loadPicture(const QString& path, const QString& name) {
+    QImage picture = decodeFile(path);
     if (!picture.isNull()) {
         return picture;
     }

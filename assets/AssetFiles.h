@@ -11,6 +11,10 @@
 // sounds at :/sounds/<name>.wav.
 namespace assets {
 
+// A picture file larger than this, or one whose pixels would take more, is
+// not decoded: the built-in copy is shown instead.
+constexpr qsizetype maxPictureBytes = qsizetype(4) << 20;
+
 // The 26 picture names, in the order they are written: bengerl, empty,
 // engerl, img18, img19 ... img36, kaeptn, me, metoo, ok.
 const QStringList& imageNames();
@@ -23,17 +27,21 @@ QStringList deletionOrder();
 QByteArray embeddedImage(const QString& name);
 
 // Writes every embedded picture to dir + name + ".bmp" (dir ends with "/"),
-// replacing what is there. Each file is written whole or not at all. Goes on
-// after a failure; returns one message per file that could not be written,
+// replacing what is there. Each file is written whole or not at all; a link
+// in a picture's place is replaced by the file (its target is not touched),
+// and a FIFO, socket, device or folder there is left alone and reported. Goes
+// on after a failure; returns one message per file that could not be written,
 // naming the file and the reason. An empty list means all were written.
 QStringList extractAll(const QString& dir);
 
-// Removes dir + name + ".bmp" for every picture name that exists there.
-// Files that cannot be removed are left alone; nothing else is touched.
+// Removes dir + name + ".bmp" for every picture name that is a file or a link
+// there (a link's target stays). Files that cannot be removed are left alone;
+// nothing else is touched.
 void deleteAll(const QString& dir);
 
-// Loads the BMP file at path. When that file is missing or cannot be read,
-// the embedded picture of that name is used instead, so the game stays
+// Loads the BMP file at path. When that file is missing, cannot be read, is
+// not a regular file in the folder, is malformed or larger than
+// maxPictureBytes, the embedded picture of that name is used instead, so the game stays
 // playable in a folder where nothing could be written. Throws GameError
 // naming the file only when neither gives a picture.
 QImage loadPicture(const QString& path, const QString& name);

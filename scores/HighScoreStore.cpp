@@ -38,7 +38,9 @@ void HighScoreStore::writeLines(const QStringList& lines) const {
 }
 
 void HighScoreStore::createEmptyIfMissing() const {
-    if (!exists())
+    // Without a folder (the working folder was gone at start-up) there is
+    // nowhere to keep one, and the player has been told so.
+    if (!m_dir.isEmpty() && !exists())
         writeLines({});
 }
 

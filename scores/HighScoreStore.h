@@ -15,7 +15,7 @@ namespace scores {
 
 class HighScoreStore {
   public:
-    // dir is the folder with a trailing "/".
+    // dir is the folder with a trailing "/", or "" when the game has none.
     explicit HighScoreStore(QString dir);
 
     QString path() const;
@@ -30,7 +30,8 @@ class HighScoreStore {
     // the old file is then left exactly as it was.
     void writeLines(const QStringList& lines) const;
 
-    // For the viewers: an empty list where there is none.
+    // For the viewers: an empty list where there is none (and nothing when
+    // the game has no folder).
     void createEmptyIfMissing() const;
 
     // The list for entering a result. Without a list the three seed entries

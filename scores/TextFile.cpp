@@ -1,11 +1,14 @@
+// own
 #include "scores/TextFile.h"
-
 #include "platform/GameError.h"
+#include "platform/SafeFile.h"
 
 // Qt
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QSaveFile>
+#include <QSysInfo>
 
 // std
 #include <cstring>
@@ -14,10 +17,14 @@ namespace scores {
 
 namespace {
 
-constexpr qint64 chunkSize = 64 * 1024;
 // A lock older than this is taken as left behind even when its process
 // cannot be checked (another machine on a shared folder).
 constexpr int staleLockMs = 10'000;
+// A lock file that does not say which process on this machine holds it (cut
+// off, emptied, written by something else) is left behind once this old.
+constexpr int unknownOwnerStaleMs = 1000;
+// The lock files the game writes are a few dozen bytes.
+constexpr qint64 maxLockFileBytes = 1024;
 
 // Gathers lines from 8-bit text fed in pieces.
 class LineCollector {
@@ -76,60 +83,47 @@ class LineCollector {
     bool m_cut = false;     // the current line ran past maxLineLength
 };
 
-QString folderInPlace() {
-    return QStringLiteral("a folder is in its place");
-}
-
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-// Opens path for reading; a folder in the file's place is an error too.
-void openForReading(QFile& file) {
-    if (QFileInfo(file.fileName()).isDir())
-        throw GameError(fileError(QStringLiteral("read"), file.fileName(), folderInPlace()));
-    if (!file.open(QIODevice::ReadOnly))
-        throw GameError(fileError(QStringLiteral("read"), file.fileName(), file.errorString()));
-}
-
-void throwReadError(const QFile& file) {
-    throw GameError(fileError(QStringLiteral("read"), file.fileName(), file.errorString()));
+// True when the lock file names a process on this machine, so that whether it
+// still runs can be checked: "<pid>\n<application>\n<host>\n...".
+bool ownerKnown(const QString& path) {
+    QByteArray bytes;
+    try {
+        bytes = safefile::readPrefix(path, maxLockFileBytes);
+    } catch (const GameError&) {
+        return false;
+    }
+    const QList<QByteArray> lines = bytes.split('\n');
+    bool isNumber = false;
+    const qint64 pid = lines.value(0).toLongLong(&isNumber);
+    const QString host = QString::fromUtf8(lines.value(2));
+    return isNumber && pid > 0 && lines.size() >= 3 &&
+           (host.isEmpty() || host == QSysInfo::machineHostName());
 }
 
 } // namespace
 
 QString fileError(const QString& action, const QString& path, const QString& reason) {
-    return QStringLiteral("Could not %1 %2: %3").arg(action, fileName(path), reason);
+    return safefile::fileError(action, path, reason);
 }
 
 QStringList readTextLines(const QString& path, qsizetype maxLines) {
-    QFile file(path);
-    openForReading(file);
+    const QByteArray bytes = safefile::readPrefix(path, maxLines * bytesPerLine);
     LineCollector collector(maxLines);
-    QByteArray chunk(chunkSize, Qt::Uninitialized);
-    while (!collector.full()) {
-        const qint64 got = file.read(chunk.data(), chunkSize);
-        if (got < 0)
-            throwReadError(file);
-        if (got == 0)
-            break;
-        collector.feed(chunk.constData(), got);
-    }
+    collector.feed(bytes.constData(), bytes.size());
     return collector.finish();
 }
 
 QByteArray readFileBytes(const QString& path) {
-    QFile file(path);
-    openForReading(file);
-    QByteArray bytes;
-    QByteArray chunk(chunkSize, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = file.read(chunk.data(), chunkSize);
-        if (got < 0)
-            throwReadError(file);
-        if (got == 0)
-            break;
-        bytes.append(chunk.constData(), got);
+    QByteArray bytes = safefile::readPrefix(path, maxFileBytes + 1);
+    if (bytes.size() > maxFileBytes) {
+        throw GameError(fileError(QStringLiteral("keep"), path,
+                                  QStringLiteral("it holds more than %1 bytes, far more than a "
+                                                 "list; move it away to start a new list")
+                                      .arg(maxFileBytes)));
     }
     return bytes;
 }
@@ -143,9 +137,12 @@ QByteArray encodeLines(const QStringList& lines) {
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QString write = QStringLiteral("write");
-    if (QFileInfo(path).isDir())
-        throw GameError(fileError(write, path, folderInPlace()));
-    QSaveFile file(path);
+    const safefile::Entry entry = safefile::inspect(path);
+    if (entry.kind == safefile::Entry::Kind::LinkOutside ||
+        entry.kind == safefile::Entry::Kind::NotAFile)
+        throw GameError(fileError(write, path, entry.reason));
+    // QSaveFile would follow a link itself; it gets where the link leads.
+    QSaveFile file(entry.path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         throw GameError(fileError(write, path, file.errorString()));
@@ -153,7 +150,8 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     // there (a full disk) and renames a cut-off file over the old one. So the
     // buffer is flushed and checked first.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString reason = safefile::writeFailure(QFileInfo(entry.path).absolutePath(),
+                                                      bytes.size(), file.errorString());
         file.cancelWriting();
         throw GameError(fileError(write, path, reason));
     }
@@ -165,12 +163,30 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
 
 FileLock::FileLock(const QString& guardedPath, int timeoutMs)
     : m_lock(guardedPath + QStringLiteral(".lock")) {
+    const QString lock = QStringLiteral("lock");
+    const QString lockName = fileName(m_lock.fileName());
+    const safefile::Entry entry = safefile::inspect(m_lock.fileName());
+    // Neither goes away by waiting.
+    if (entry.kind == safefile::Entry::Kind::LinkOutside)
+        throw GameError(fileError(
+            lock, guardedPath,
+            QStringLiteral("its lock file %1 is not used: %2").arg(lockName, entry.reason)));
+    if (entry.kind == safefile::Entry::Kind::NotAFile)
+        throw GameError(
+            fileError(lock, guardedPath,
+                      QString(entry.reason)
+                          .replace(QStringLiteral("its place"),
+                                   QStringLiteral("the place of its lock file ") + lockName)));
     m_lock.setStaleLockTime(staleLockMs);
-    // A folder in the lock file's place does not go away by waiting.
-    if (QFileInfo(m_lock.fileName()).isDir())
-        throw GameError(fileError(QStringLiteral("lock"), guardedPath,
-                                  QStringLiteral("a folder is in the place of its lock file %1")
-                                      .arg(fileName(m_lock.fileName()))));
+    if (entry.kind == safefile::Entry::Kind::Regular && !ownerKnown(entry.path)) {
+        // QLockFile would read all of a huge file before judging it, so one
+        // that is no game's lock is removed here once it is too old or too big.
+        const QFileInfo info(entry.path);
+        const qint64 age = qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime()));
+        if (info.size() > maxLockFileBytes || age > unknownOwnerStaleMs)
+            safefile::removeFileOrLink(m_lock.fileName());
+        m_lock.setStaleLockTime(unknownOwnerStaleMs);
+    }
     if (m_lock.tryLock(timeoutMs))
         return;
     QString reason;
@@ -179,15 +195,15 @@ FileLock::FileLock(const QString& guardedPath, int timeoutMs)
         reason = QStringLiteral("another game is using it, please try again");
         break;
     case QLockFile::PermissionError:
-        reason = QStringLiteral("no permission to create the lock file %1")
-                     .arg(fileName(m_lock.fileName()));
+        reason = QStringLiteral("no permission to create the lock file %1").arg(lockName);
         break;
     default:
-        reason =
-            QStringLiteral("the lock file %1 cannot be created").arg(fileName(m_lock.fileName()));
+        reason = safefile::diskFull(QFileInfo(guardedPath).absolutePath())
+                     ? QStringLiteral("the disk is full")
+                     : QStringLiteral("the lock file %1 cannot be created").arg(lockName);
         break;
     }
-    throw GameError(fileError(QStringLiteral("lock"), guardedPath, reason));
+    throw GameError(fileError(lock, guardedPath, reason));
 }
 
 FileLock::~FileLock() {

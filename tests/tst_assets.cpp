@@ -1,5 +1,6 @@
 // own
 #include "assets/AssetFiles.h"
+#include "assets/PictureCache.h"
 #include "assets/SoundCues.h"
 #include "platform/GameError.h"
 
@@ -55,8 +56,10 @@ class TstAssets : public QObject {
     void loadPicture_data();
     void loadPicture();
     void loadPictureThrowsNamingTheFile();
+    void cacheFollowsTheFileAndStaysBounded();
 
     void facesTellApart();
+    void pictureNames_data();
     void pictureNames();
 };
 
@@ -107,19 +110,27 @@ void TstAssets::unknownNamesThrow() {
 
 void TstAssets::extractWritesExactCopies_data() {
     QTest::addColumn<QByteArray>("oldContent");
-    QTest::newRow("new files") << QByteArray();
-    QTest::newRow("over empty files") << QByteArray("");
-    QTest::newRow("over shorter files") << QByteArray("BM old");
-    QTest::newRow("over longer files") << QByteArray(300000, 'x');
+    QTest::addColumn<bool>("sameSize"); // each file the picture's size, one pixel changed
+    QTest::newRow("new files") << QByteArray() << false;
+    QTest::newRow("over empty files") << QByteArray("") << false;
+    QTest::newRow("over shorter files") << QByteArray("BM old") << false;
+    QTest::newRow("over longer files") << QByteArray(300000, 'x') << false;
+    QTest::newRow("over same-sized files") << QByteArray() << true;
 }
 
 void TstAssets::extractWritesExactCopies() {
     QFETCH(QByteArray, oldContent);
+    QFETCH(bool, sameSize);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    if (!oldContent.isNull()) {
-        for (const QString& name : assets::imageNames()) {
-            QVERIFY(writeFile(dir.filePath(name + ".bmp"), oldContent));
+    for (const QString& name : assets::imageNames()) {
+        QByteArray old = oldContent;
+        if (sameSize) {
+            old = assets::embeddedImage(name);
+            old[old.size() - 7] = static_cast<char>(old.at(old.size() - 7) ^ 0x5a);
+        }
+        if (!old.isNull()) {
+            QVERIFY(writeFile(dir.filePath(name + ".bmp"), old));
         }
     }
 
@@ -224,6 +235,17 @@ void TstAssets::loadPicture_data() {
     QTest::newRow("damaged file") << assets::embeddedImage("ok").left(500)
                                   << QStringLiteral("img19");
     QTest::newRow("not a picture") << QByteArray("hello") << QStringLiteral("img19");
+    // 130 bytes whose header claims 5000 x 5000 packed pixels: some 95 MB decoded.
+    QByteArray giant = assets::embeddedImage("ok").left(130);
+    qToLittleEndian<quint32>(130, giant.data() + 2);
+    qToLittleEndian<qint32>(5000, giant.data() + 18);
+    qToLittleEndian<qint32>(5000, giant.data() + 22);
+    qToLittleEndian<quint16>(8, giant.data() + 28);
+    qToLittleEndian<quint32>(1, giant.data() + 30); // RLE8
+    QTest::newRow("header claims 5000 x 5000") << giant << QStringLiteral("img19");
+    QByteArray oversized = assets::embeddedImage("ok");
+    oversized.append(QByteArray(assets::maxPictureBytes, '\0'));
+    QTest::newRow("file over the budget") << oversized << QStringLiteral("img19");
 }
 
 void TstAssets::loadPicture() {
@@ -254,6 +276,37 @@ void TstAssets::loadPictureThrowsNamingTheFile() {
             QVERIFY2(error.message().contains(path), qPrintable(error.message()));
         }
     }
+}
+
+void TstAssets::cacheFollowsTheFileAndStaysBounded() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    assets::PictureCache cache;
+    const auto embedded = [](const char* name) {
+        return QImage::fromData(assets::embeddedImage(name), "BMP");
+    };
+    // No file yet: the built-in copy.
+    QCOMPARE(cache.picture(folder(dir), "img19.bmp"), embedded("img19"));
+    // Another picture of the same size written in its place is shown.
+    QVERIFY(writeFile(dir.filePath("img19.bmp"), assets::embeddedImage("img20")));
+    QCOMPARE(cache.picture(folder(dir), "img19.bmp"), embedded("img20"));
+    // A large picture within the budget is kept no larger than a control shows it.
+    QImage large(1000, 900, QImage::Format_RGB888);
+    large.fill(Qt::red);
+    QVERIFY(large.save(dir.filePath("me.bmp"), "BMP"));
+    const QImage shown = cache.picture(folder(dir), "me.bmp");
+    QVERIFY(shown.width() <= assets::PictureCache::maxSide);
+    QVERIFY(shown.height() <= assets::PictureCache::maxSide);
+    QCOMPARE(shown.pixelColor(10, 10), QColor(Qt::red));
+    // Names the game does not use are not kept, so the cache holds at most 26.
+    for (int i = 0; i < 40; ++i) {
+        const QString other = QStringLiteral("other%1.bmp").arg(i);
+        QVERIFY(writeFile(dir.filePath(other), assets::embeddedImage("ok")));
+        QCOMPARE(cache.picture(folder(dir), other), embedded("ok"));
+    }
+    QCOMPARE(cache.size(), 2);
+    // Without a folder: the built-in copy, whatever the working folder holds.
+    QCOMPARE(cache.picture(QString(), "img19.bmp"), embedded("img19"));
 }
 
 void TstAssets::facesTellApart() {
@@ -288,17 +341,40 @@ void TstAssets::facesTellApart() {
     }
 }
 
-void TstAssets::pictureNames() {
-    QStringList seen;
+void TstAssets::pictureNames_data() {
+    // The name screen readers give each face; none outside 19..36.
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("name");
+    const char* names[] = {"red circle",
+                           "blue square",
+                           "green triangle",
+                           "yellow star",
+                           "pink heart",
+                           "teal diamond",
+                           "navy moon",
+                           "orange sun",
+                           "purple cross",
+                           "black arrow",
+                           "olive hexagon",
+                           "sky blue drop",
+                           "lime leaf",
+                           "maroon bell",
+                           "grey anchor",
+                           "brown key",
+                           "magenta lightning bolt",
+                           "violet flower"};
     for (int number = 19; number <= 36; ++number) {
-        const QString name = assets::pictureName(number);
-        QVERIFY2(!name.isEmpty(), qPrintable(QString::number(number)));
-        QVERIFY2(!seen.contains(name), qPrintable(name));
-        seen << name;
+        QTest::addRow("%d", number) << number << QString::fromLatin1(names[number - 19]);
     }
     for (const int outside : {-1, 0, 18, 37, 100}) {
-        QCOMPARE(assets::pictureName(outside), QString());
+        QTest::addRow("%d outside", outside) << outside << QString();
     }
+}
+
+void TstAssets::pictureNames() {
+    QFETCH(int, number);
+    QFETCH(QString, name);
+    QCOMPARE(assets::pictureName(number), name);
 }
 
 QTEST_MAIN(TstAssets)

@@ -7,12 +7,23 @@
 #include <QFile>
 #include <QFileInfo>
 
+// std
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <cstring>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace hostile {
 
 namespace {
 
-constexpr qsizetype lineLimit = qsizetype(1) << 20; // the reader's line limit
-constexpr qsizetype chunk = 64 * 1024;              // the reader's chunk size
+constexpr qsizetype lineLimit = 256;    // the reader's line limit
+constexpr qsizetype budget = 12 * 4096; // the list reader's byte budget
+constexpr qsizetype chunk = 64 * 1024;  // a read's chunk size
 
 const char* const wellFormed[] = {
     "1  Robin                   00:00:12 07.12.2026   40",
@@ -103,10 +114,9 @@ QByteArray mutated(QRandomGenerator& random) {
 }
 
 QByteArray megabyteLine(QRandomGenerator& random) {
-    const qsizetype lengths[] = {
-        lineLimit - 1, lineLimit, lineLimit + 1, lineLimit + 2,         chunk - 1,
-        chunk,         chunk + 1, 2 * chunk - 1, lineLimit + chunk + 7, lineLimit + 1000 + 17,
-        3 * lineLimit};
+    const qsizetype lengths[] = {lineLimit - 1, lineLimit, lineLimit + 1, lineLimit + 2,
+                                 4095,          4096,      budget - 53,   budget - 52,
+                                 budget - 2,    budget,    chunk + 1,     3 << 20};
     const qsizetype length = lengths[random.bounded(static_cast<int>(std::size(lengths)))];
     QByteArray bytes;
     if (random.bounded(2)) {
@@ -245,7 +255,9 @@ QString typedName(QRandomGenerator& random) {
     }
 }
 
-QStringList expectedLines(const QByteArray& bytes, qsizetype maxLines, qsizetype maxLength) {
+QStringList expectedLines(const QByteArray& all, qsizetype maxLines, qsizetype maxLength,
+                          qsizetype maxBytes) {
+    const QByteArray bytes = all.left(maxBytes);
     QList<QByteArray> pieces = bytes.split('\n');
     // The piece after the last LF is a line only when it holds something.
     const bool lastEnded = pieces.last().isEmpty();
@@ -301,9 +313,166 @@ QMap<QString, QByteArray> snapshot(const QString& dir) {
     while (it.hasNext()) {
         const QString path = it.next();
         const QString name = base.relativeFilePath(path);
-        entries.insert(name, it.fileInfo().isDir() ? QByteArray("<folder>") : readAll(path));
+        entries.insert(name, describe(path));
     }
     return entries;
+}
+
+QByteArray describe(const QString& path) {
+    struct stat status {};
+    const QByteArray native = QFile::encodeName(path);
+    if (::lstat(native.constData(), &status) != 0) {
+        return "<missing>";
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return "<link to " + QFile::encodeName(QFile::symLinkTarget(path)) + ">";
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return "<folder>";
+    }
+    if (S_ISFIFO(status.st_mode)) {
+        return "<fifo>";
+    }
+    if (S_ISSOCK(status.st_mode)) {
+        return "<socket>";
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return "<device>";
+    }
+    if (status.st_size > (1 << 20)) {
+        QFile file(path);
+        const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(256) : QByteArray();
+        return "<" + QByteArray::number(qint64(status.st_size)) + " bytes: " + head + ">";
+    }
+    return readAll(path);
+}
+
+QString shapeName(Shape shape) {
+    switch (shape) {
+    case Shape::LinkOut:
+        return QStringLiteral("link out");
+    case Shape::LinkOutToNothing:
+        return QStringLiteral("link out to nothing");
+    case Shape::LinkIn:
+        return QStringLiteral("link in");
+    case Shape::Fifo:
+        return QStringLiteral("FIFO");
+    case Shape::Socket:
+        return QStringLiteral("socket");
+    case Shape::Folder:
+        return QStringLiteral("folder");
+    case Shape::SizeLimit:
+        return QStringLiteral("size limit");
+    case Shape::HugeSparse:
+        return QStringLiteral("huge sparse file");
+    case Shape::Vanished:
+        return QStringLiteral("vanished folder");
+    case Shape::UnknownLock:
+        return QStringLiteral("lock of no known owner");
+    case Shape::FullDisk:
+        return QStringLiteral("full disk");
+    }
+    return {};
+}
+
+namespace {
+
+bool makeSocket(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (native.size() >= qsizetype(sizeof address.sun_path)) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return bound;
+}
+
+} // namespace
+
+bool plant(Shape shape, const QString& path, const QString& outside, const QByteArray& bytes) {
+    const QByteArray native = QFile::encodeName(path);
+    const QFileInfo info(path);
+    switch (shape) {
+    case Shape::LinkOut:
+    case Shape::LinkOutToNothing:
+        QFile::remove(path);
+        return QFile::link(outside, path);
+    case Shape::LinkIn: {
+        const QString inner = info.absolutePath() + QStringLiteral("/inner/") + info.fileName();
+        QDir().mkpath(info.absolutePath() + QStringLiteral("/inner"));
+        if (!(info.exists() ? QFile::rename(path, inner) : writeAll(inner, bytes))) {
+            return false;
+        }
+        return ::symlink(QFile::encodeName(QStringLiteral("inner/") + info.fileName()).constData(),
+                         native.constData()) == 0;
+    }
+    case Shape::Fifo:
+        QFile::remove(path);
+        return ::mkfifo(native.constData(), 0644) == 0;
+    case Shape::Socket:
+        QFile::remove(path);
+        return makeSocket(path);
+    case Shape::Folder:
+        QFile::remove(path);
+        return QDir().mkdir(path) && writeAll(path + QStringLiteral("/inside"), "kept");
+    case Shape::HugeSparse: {
+        if (!writeAll(path, bytes)) {
+            return false;
+        }
+        return ::truncate(native.constData(), qint64(64) << 30) == 0;
+    }
+    case Shape::UnknownLock:
+        return writeAll(path, "written by no game");
+    case Shape::SizeLimit:
+    case Shape::Vanished:
+    case Shape::FullDisk:
+        return true; // set up by the test around the step
+    }
+    return false;
+}
+
+SmallDisk::SmallDisk(const QString& folder) : m_folder(folder) {
+    m_mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=4m") == 0;
+}
+
+SmallDisk::~SmallDisk() {
+    if (m_mounted) {
+        ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+    }
+}
+
+void SmallDisk::fill() {
+    QFile filler(m_folder + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return;
+    }
+    for (qint64 size = 64 * 1024; size > 0; size /= 2) {
+        const QByteArray block(size, 'f');
+        while (filler.write(block) == size) {
+        }
+    }
+}
+
+FileSizeLimit::FileSizeLimit(quint64 maxFileBytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_old = limit.rlim_cur;
+    limit.rlim_cur = maxFileBytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_old;
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 QByteArray readAll(const QString& path) {

@@ -20,7 +20,7 @@ enum class Kind {
     HundredsOfLines,
     Utf8Text,     // list lines with names in multi-byte UTF-8
     MutatedList,  // a well-formed list with a few bytes flipped, added or dropped
-    MegabyteLine, // one line around the reader's 1 MiB line limit, and its chunk edges
+    MegabyteLine, // lines around the reader's line limit and byte budget, up to megabytes
 };
 
 // Every kind, for data-driven tests.
@@ -34,20 +34,78 @@ QByteArray make(Kind kind, QRandomGenerator& random);
 QString typedName(QRandomGenerator& random);
 
 // The lines a reader of the scores' files must return for bytes, taking at
-// most maxLines: a line ends at LF, a CR right before that LF belongs to the
-// line end, a last line without LF counts, and each line keeps only its first
-// maxLength characters. Written plainly, as a second opinion on the reader
-// that works in chunks.
-QStringList expectedLines(const QByteArray& bytes, qsizetype maxLines, qsizetype maxLength);
+// most maxLines from the first maxBytes bytes: a line ends at LF, a CR right
+// before that LF belongs to the line end, a last line without LF counts, and
+// each line keeps only its first maxLength characters. Written plainly, as a
+// second opinion on the reader.
+QStringList expectedLines(const QByteArray& bytes, qsizetype maxLines, qsizetype maxLength,
+                          qsizetype maxBytes);
 
 // What is wrong with the high-score list at path as the game writes it, or ""
 // when nothing is: every line ends in CR LF, at most 12 lines, none longer than
 // 51 characters (the widest line the save and the ranking can produce).
 QString listProblem(const QString& path);
 
-// Every entry under dir, by relative path: the bytes of a file, "<folder>"
-// for a folder. Lets a test see that a failed write changed nothing at all.
+// Every entry under dir, by relative path, as describe() gives it. Lets a
+// test see that a failed write changed nothing at all.
 QMap<QString, QByteArray> snapshot(const QString& dir);
+
+// What stands at path, looked at without following a link or opening anything
+// that could block: the bytes of a regular file (its size and first bytes when
+// it is larger than a megabyte), "<folder>", "<link to TARGET>", "<fifo>",
+// "<socket>", "<missing>".
+QByteArray describe(const QString& path);
+
+// The shapes a name in the game's folder can take besides a plain file.
+enum class Shape {
+    LinkOut,          // a link to a file outside the folder
+    LinkOutToNothing, // a link to a name outside the folder where nothing is yet
+    LinkIn,           // a link to a file in a folder inside the game's folder
+    Fifo,
+    Socket,
+    Folder,
+    SizeLimit,   // the process may write no file past a few kilobytes
+    HugeSparse,  // a file of many gigabytes, nearly all of it a hole
+    Vanished,    // the working folder is removed before the game starts
+    UnknownLock, // a fresh lock file that names no process
+    FullDisk,    // the folder is a small file system of its own, filled up
+};
+QString shapeName(Shape shape);
+
+// Puts shape at path. A link out points at outside; a link in points at
+// "inner/<name>" beside path, which takes over what path held (or bytes); a
+// huge sparse file starts with bytes. False when it could not be made.
+bool plant(Shape shape, const QString& path, const QString& outside, const QByteArray& bytes);
+
+// Mounts a small file system of its own on folder while alive (root only;
+// mounted() tells), and fills it up on fill().
+class SmallDisk {
+  public:
+    explicit SmallDisk(const QString& folder);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return m_mounted; }
+    // Writes a file beside the rest until no byte more fits.
+    void fill();
+
+  private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
+// Lowers the process's file size limit while alive. Unlike WriteBlocker it
+// leaves SIGXFSZ as it is, so what the game does with it shows.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(quint64 maxFileBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    quint64 m_old = 0;
+};
 
 QByteArray readAll(const QString& path);
 bool writeAll(const QString& path, const QByteArray& bytes);

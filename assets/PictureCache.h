@@ -1,0 +1,35 @@
+#pragma once
+
+// Qt
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+namespace assets {
+
+// The pictures of the game's folder, decoded once and again only when their
+// file changes on disk: dealing 36 card backs costs 36 look-ups, not 36
+// decodings. Holds at most the 26 pictures of imageNames(), none larger than
+// maxSide pixels a side, so a hostile folder cannot make it grow.
+class PictureCache {
+  public:
+    // No control shows a picture larger than this (at twice the pixel density).
+    static constexpr int maxSide = 400;
+
+    // The picture fileName ("empty.bmp") of dir (ending in "/"), as
+    // loadPicture gives it. dir "" means the game has no folder: the built-in
+    // copy. Throws GameError only when neither file nor copy gives a picture.
+    QImage picture(const QString& dir, const QString& fileName);
+    qsizetype size() const { return m_entries.size(); }
+
+  private:
+    struct Entry {
+        qint64 size = -1; // -1: there was no file
+        QDateTime modified;
+        QImage image;
+    };
+    QHash<QString, Entry> m_entries; // by file name
+};
+
+} // namespace assets

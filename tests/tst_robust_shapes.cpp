@@ -1,0 +1,461 @@
+// What a game folder may hold in place of a file the game uses: a link out of
+// the folder, a link that stays in it, a FIFO, a socket, a folder, a huge
+// sparse file; and a process file size limit or a working folder removed
+// before start-up. Each case plants one shape at one name, runs one step of
+// the game as the player would, and checks:
+// - the victim outside the folder keeps its bytes, and nothing appears there;
+// - the step returns (a watchdog frees a FIFO the game would wait on, and the
+//   case fails), and a huge file costs no noticeable time;
+// - the message names the file and the cause, or no message names it;
+// - the data files are as they were, but for what the step itself keeps;
+// - the planted entry is left alone, replaced by the game's own picture, or
+//   removed, as the case says.
+
+// own
+#include "app/PictureBox.h"
+#include "assets/AssetFiles.h"
+#include "platform/SafeFile.h"
+#include "scores/ScoreLine.h"
+#include "scores/TextFile.h"
+#include "support/GameHarness.h"
+#include "support/HostileFiles.h"
+
+// Qt
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// std
+#include <atomic>
+#include <condition_variable>
+#include <csignal>
+#include <fcntl.h>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <unistd.h>
+
+using hostile::Shape;
+
+namespace {
+
+enum class Step { StartUp, NewGame, CardTurn, Ok, Show, SortOnTime, NewList, Ending, End };
+enum class After { Kept, Replaced, Removed }; // what becomes of the planted entry
+
+const QString listName = QStringLiteral("highscore.txt");
+const QString counterName = QStringLiteral("nog.txt");
+const QStringList dataNames = {listName, QStringLiteral("highscore2.txt"), counterName};
+
+// Twelve results whose order by time and by clicks agree, so ranking either
+// way writes the same bytes.
+QByteArray rankedList() {
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i) {
+        lines << QString::asprintf("%-3d%-24s00:%02d:00 07.12.2026  %3d", i, "Robin", i, 30 + i);
+    }
+    return scores::encodeLines(lines);
+}
+
+// A picture the game should never show, as the victim outside.
+QByteArray victimBytes() {
+    return assets::embeddedImage(QStringLiteral("ok"));
+}
+
+// Frees a FIFO that a step waits on once the deadline passes: opening it for
+// reading and writing wakes an open blocked on either end, and closing it
+// again gives the reader an end of file.
+class Watchdog {
+  public:
+    explicit Watchdog(int seconds) {
+        m_thread = std::thread([this, seconds] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_stop; })) {
+                return;
+            }
+            m_fired = true;
+            while (
+                !m_done.wait_for(lock, std::chrono::milliseconds(100), [this] { return m_stop; })) {
+                const int fd =
+                    m_fifo.isEmpty() ? -1 : ::open(m_fifo.constData(), O_RDWR | O_NONBLOCK);
+                if (fd >= 0) {
+                    ::close(fd);
+                }
+            }
+        });
+    }
+    ~Watchdog() {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_done.notify_all();
+        m_thread.join();
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+    void watch(const QString& fifo) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_fifo = QFile::encodeName(fifo);
+    }
+    bool fired() const { return m_fired; }
+
+  private:
+    QByteArray m_fifo;
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_stop = false;
+    std::atomic<bool> m_fired{false};
+    std::thread m_thread;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(hostile::Shape)
+Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(After)
+
+class RobustShapesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void hostileShapes_data();
+    void hostileShapes();
+};
+
+void RobustShapesTest::initTestCase() {
+    // What the program block does first; the size limit cases die without it.
+    std::signal(SIGXFSZ, SIG_DFL);
+    safefile::ignoreFileSizeSignal();
+}
+
+void RobustShapesTest::hostileShapes_data() {
+    QTest::addColumn<Shape>("shape");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<QString>("cause"); // in the one message naming `name`; "" for none
+    QTest::addColumn<After>("after");
+    QTest::addColumn<QByteArray>("inner"); // what a link in leads to afterwards
+    const QString out = QStringLiteral("outside the game's folder");
+    const QString fifo = QStringLiteral("FIFO");
+    const QString lock = QStringLiteral("highscore.txt.lock");
+    const QString counterLock = QStringLiteral("nog.txt.lock");
+    const QString back = QStringLiteral("empty.bmp");
+    const QString face = QStringLiteral("img19.bmp");
+    const QByteArray none;
+    const struct {
+        Shape shape;
+        QString name;
+        Step step;
+        QString cause;
+        After after;
+        QByteArray inner;
+    } rows[] = {
+        {Shape::LinkOutToNothing, counterName, Step::StartUp, out, After::Kept, none},
+        {Shape::LinkOut, listName, Step::Show, out, After::Kept, none},
+        {Shape::LinkOut, listName, Step::Ok, out, After::Kept, none},
+        {Shape::LinkOut, listName, Step::NewList, out, After::Kept, none},
+        {Shape::LinkOut, QStringLiteral("highscore2.txt"), Step::NewList, out, After::Kept, none},
+        {Shape::LinkOut, listName, Step::Ending, out, After::Kept, none},
+        {Shape::LinkOut, lock, Step::SortOnTime, out, After::Kept, none},
+        {Shape::LinkOut, counterLock, Step::NewGame, out, After::Kept, none},
+        {Shape::LinkOut, back, Step::StartUp, {}, After::Replaced, none},
+        {Shape::LinkOut, face, Step::CardTurn, {}, After::Kept, none},
+        {Shape::LinkOut, face, Step::End, {}, After::Removed, none},
+        {Shape::LinkIn, counterName, Step::StartUp, {}, After::Kept, "  42\r\n"},
+        {Shape::LinkIn, listName, Step::Ending, {}, After::Kept, "Ann"},
+        {Shape::LinkIn, back, Step::StartUp, {}, After::Kept, assets::embeddedImage("empty")},
+        {Shape::Fifo, counterName, Step::StartUp, fifo, After::Kept, none},
+        {Shape::Fifo, listName, Step::Show, fifo, After::Kept, none},
+        {Shape::Fifo, listName, Step::Ok, fifo, After::Kept, none},
+        {Shape::Fifo, listName, Step::SortOnTime, fifo, After::Kept, none},
+        {Shape::Fifo, listName, Step::NewList, fifo, After::Kept, none},
+        {Shape::Fifo, listName, Step::Ending, fifo, After::Kept, none},
+        {Shape::Fifo, lock, Step::Show, fifo, After::Kept, none},
+        {Shape::Fifo, counterLock, Step::NewGame, fifo, After::Kept, none},
+        {Shape::Fifo, back, Step::StartUp, fifo, After::Kept, none},
+        {Shape::Fifo, face, Step::CardTurn, {}, After::Kept, none},
+        {Shape::Fifo, face, Step::End, {}, After::Kept, none},
+        {Shape::Socket, counterName, Step::StartUp, QStringLiteral("socket"), After::Kept, none},
+        {Shape::Socket, listName, Step::Show, QStringLiteral("socket"), After::Kept, none},
+        {Shape::Socket, face, Step::CardTurn, {}, After::Kept, none},
+        {Shape::Folder, counterLock, Step::StartUp, QStringLiteral("folder"), After::Kept, none},
+        {Shape::Folder, face, Step::StartUp, QStringLiteral("folder"), After::Kept, none},
+        {Shape::Folder, face, Step::CardTurn, {}, After::Kept, none},
+        {Shape::SizeLimit, back, Step::StartUp, QStringLiteral("file size limit"), After::Removed,
+         none},
+        {Shape::SizeLimit, listName, Step::Ending, QStringLiteral("file size limit"), After::Kept,
+         none},
+        {Shape::HugeSparse, counterName, Step::StartUp, {}, After::Kept, none},
+        {Shape::HugeSparse, listName, Step::Show, {}, After::Kept, none},
+        {Shape::HugeSparse, listName, Step::NewList, QStringLiteral("far more"), After::Kept, none},
+        {Shape::HugeSparse, lock, Step::Show, {}, After::Removed, none},
+        {Shape::Vanished, counterName, Step::StartUp, {}, After::Removed, none},
+        {Shape::UnknownLock, lock, Step::Show, {}, After::Removed, none},
+        {Shape::UnknownLock, counterLock, Step::NewGame, {}, After::Removed, none},
+        {Shape::FullDisk, listName, Step::Ending, QStringLiteral("the disk is full"), After::Kept,
+         none},
+    };
+    const char* steps[] = {"start-up", "new game", "card turn", "OK", "show",
+                           "sort",     "new list", "ending",    "end"};
+    for (const auto& r : rows) {
+        QTest::addRow("%s, %s, %s", qPrintable(hostile::shapeName(r.shape)), qPrintable(r.name),
+                      steps[static_cast<int>(r.step)])
+            << r.shape << r.name << r.step << r.cause << r.after << r.inner;
+    }
+}
+
+void RobustShapesTest::hostileShapes() {
+    QFETCH(Shape, shape);
+    QFETCH(QString, name);
+    QFETCH(Step, step);
+    QFETCH(QString, cause);
+    QFETCH(After, after);
+    QFETCH(QByteArray, inner);
+
+    QTemporaryDir outsideDir;
+    QVERIFY(outsideDir.isValid());
+    const QString victim = outsideDir.filePath(QStringLiteral("victim"));
+    QVERIFY(hostile::writeAll(victim, victimBytes()));
+    const QString target = shape == Shape::LinkOutToNothing
+                               ? outsideDir.filePath(QStringLiteral("made-by-the-game"))
+                               : victim;
+    const auto outsideBefore = hostile::snapshot(outsideDir.path());
+    const QStringList rootBefore = QDir(QStringLiteral("/")).entryList(QDir::AllEntries);
+    const QByteArray planted = shape == Shape::HugeSparse
+                                   ? (name == counterName ? QByteArray("  10") : rankedList())
+                                   : QByteArray("old");
+
+    QMap<QString, QByteArray> dataBefore;
+    QByteArray plantedAs;
+    QString dir;
+    auto data = [&dir] {
+        QMap<QString, QByteArray> files;
+        const auto inner = hostile::snapshot(dir + QStringLiteral("/inner"));
+        for (auto it = inner.cbegin(); it != inner.cend(); ++it) {
+            files.insert(QStringLiteral("inner/") + it.key(), it.value());
+        }
+        for (const QString& file : dataNames) {
+            files.insert(file, hostile::describe(dir + QLatin1Char('/') + file));
+        }
+        return files;
+    };
+    // Unmounted before the harness removes its folder.
+    std::optional<GameHarness> harness;
+    std::optional<hostile::SmallDisk> disk;
+    auto prepare = [&](const QString& folder) {
+        dir = folder;
+        if (shape == Shape::FullDisk) {
+            disk.emplace(folder);
+        }
+        const QString slash = folder + QLatin1Char('/');
+        QVERIFY(hostile::writeAll(slash + listName, rankedList()));
+        QVERIFY(hostile::writeAll(slash + dataNames[1], scores::encodeLines(scores::freshList())));
+        QVERIFY(hostile::writeAll(slash + counterName, "  41\r\n"));
+        if (shape != Shape::SizeLimit) {
+            QVERIFY(assets::extractAll(slash).isEmpty());
+        }
+    };
+    auto plant = [&] {
+        const QString at = dir + QLatin1Char('/') + name;
+        if (shape == Shape::LinkIn && name.endsWith(QLatin1String(".bmp"))) {
+            QVERIFY(hostile::writeAll(at, "old")); // so that a rewrite shows
+        }
+        QVERIFY(hostile::plant(shape, at, target, planted));
+        dataBefore = data();
+        plantedAs = hostile::describe(at);
+    };
+
+    std::optional<hostile::FileSizeLimit> limit;
+    const quint64 smallFile = 600; // above a lock file, below a list or a picture
+    QElapsedTimer timer;
+    bool blocked = false;
+    {
+        Watchdog watchdog(10);
+        if (step == Step::StartUp) {
+            harness.emplace(0, [&](const QString& folder) {
+                prepare(folder);
+                plant();
+                watchdog.watch(folder + QLatin1Char('/') + name);
+                if (shape == Shape::Vanished) {
+                    QVERIFY(QDir(folder).removeRecursively());
+                }
+                if (shape == Shape::SizeLimit) {
+                    limit.emplace(smallFile);
+                }
+                timer.start();
+            });
+        } else {
+            harness.emplace(0, prepare);
+        }
+        blocked = watchdog.fired();
+    }
+    if (disk && !disk->mounted()) {
+        QSKIP("no small file system can be mounted here");
+    }
+    GameHarness& h = *harness;
+    TForm1& window = h.window();
+    const QString path = h.path(name);
+    const int faceCard = h.pairOf(19).first;
+    if (step != Step::StartUp) {
+        if (step != Step::Ok) {
+            window.Edit1->setText(QStringLiteral("Ann"));
+            window.Panel1->click();
+        }
+        int last = 0;
+        if (step == Step::Ending) {
+            for (int picture = game::FirstPicture; picture < game::LastPicture; ++picture) {
+                const auto [a, b] = h.pairOf(picture);
+                emit h.image(a)->clicked();
+                emit h.image(b)->clicked();
+            }
+            const auto [a, b] = h.pairOf(game::LastPicture);
+            emit h.image(a)->clicked();
+            last = b;
+        }
+        h.fakes.dialogs.shown.clear();
+        plant();
+        if (disk) {
+            disk->fill();
+        }
+        if (shape == Shape::SizeLimit) {
+            limit.emplace(smallFile);
+        }
+        Watchdog watchdog(10);
+        watchdog.watch(path);
+        timer.start();
+        switch (step) {
+        case Step::NewGame:
+            window.start1->trigger();
+            break;
+        case Step::CardTurn:
+            emit h.image(faceCard)->clicked();
+            break;
+        case Step::Ok:
+            window.Panel1->click();
+            break;
+        case Step::Show:
+            window.currenthighscores1->trigger();
+            break;
+        case Step::SortOnTime:
+            window.sortontime1->trigger();
+            break;
+        case Step::NewList:
+            window.newlst1->trigger();
+            break;
+        case Step::Ending:
+            emit h.image(last)->clicked();
+            break;
+        default:
+            window.end1->trigger();
+            break;
+        }
+        blocked = watchdog.fired();
+    }
+    const qint64 elapsed = timer.elapsed();
+    limit.reset();
+
+    QVERIFY2(!blocked, "the step waited on a FIFO");
+    // Reading all of the huge file would take seconds; the first lines take none.
+    // A lock of no known owner is taken over within a second, not after the
+    // five seconds a held lock is waited for.
+    QVERIFY2((shape != Shape::HugeSparse && shape != Shape::UnknownLock) || elapsed < 3000,
+             qPrintable(QStringLiteral("the step took %1 ms").arg(elapsed)));
+    QCOMPARE(hostile::snapshot(outsideDir.path()), outsideBefore);
+    QCOMPARE(hostile::readAll(victim), victimBytes());
+
+    QStringList messages = window.startupProblems() + QStringList();
+    for (const FakeDialogs::Shown& shown : h.fakes.dialogs.shown) {
+        messages << shown.text;
+    }
+    if (shape == Shape::Vanished) {
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QLatin1String("no longer exists")),
+                 qPrintable(messages.first()));
+        QCOMPARE(h.image(1)->picture(),
+                 QImage::fromData(assets::embeddedImage(QStringLiteral("empty")), "BMP"));
+        for (int picture = game::FirstPicture; picture <= game::LastPicture; ++picture) {
+            const auto [a, b] = h.pairOf(picture);
+            emit h.image(a)->clicked();
+            emit h.image(b)->clicked();
+        }
+        QVERIFY(h.state.ended);
+        QVERIFY(h.fakes.dialogs.shown.isEmpty());
+        QVERIFY(h.label(2)->text().startsWith(QLatin1String("finish: ")));
+        QCOMPARE(QDir(QStringLiteral("/")).entryList(QDir::AllEntries), rootBefore);
+        return;
+    }
+    const QStringList naming = messages.filter(name);
+    if (cause.isEmpty()) {
+        QVERIFY2(naming.isEmpty(), qPrintable(naming.join(QLatin1Char('\n'))));
+    } else {
+        QCOMPARE(naming.size(), 1);
+        QVERIFY2(naming.first().contains(cause), qPrintable(naming.first()));
+        if (step == Step::Ending) {
+            QVERIFY2(naming.first().endsWith(QLatin1String("The result was not saved.")),
+                     qPrintable(naming.first()));
+            QVERIFY(h.label(2)->text().startsWith(QLatin1String("finish: ")));
+        }
+    }
+
+    // Data files: only the counter may move on, and only at a step that counts
+    // a game whose counter (or its lock) is not what was planted, or whose lock
+    // is taken over.
+    QMap<QString, QByteArray> dataAfter = data();
+    const bool counts = (step == Step::StartUp || step == Step::NewGame) &&
+                        (!name.startsWith(counterName) || shape == Shape::UnknownLock);
+    if (counts) {
+        // Start-up counts 41 to 42; a new game after it counts on to 43.
+        QCOMPARE(dataAfter.take(counterName),
+                 QByteArray(step == Step::StartUp ? "  42\r\n" : "  43\r\n"));
+        dataBefore.remove(counterName);
+    }
+    if (shape == Shape::LinkIn || shape == Shape::HugeSparse) {
+        // The step works on the file as it would on a plain one.
+        const QString changed = shape == Shape::LinkIn ? QStringLiteral("inner/") + name : name;
+        const QByteArray now = dataAfter.take(changed);
+        dataBefore.remove(changed);
+        if (shape == Shape::LinkIn) {
+            QVERIFY2(now.contains(inner), now.left(200).constData());
+        } else if (name == counterName) {
+            QCOMPARE(now, QByteArray("  11\r\n"));
+        } else if (step != Step::NewList && name == listName) {
+            QCOMPARE(now, rankedList());
+        }
+    }
+    QCOMPARE(dataAfter, dataBefore);
+
+    switch (after) {
+    case After::Kept:
+        // A huge file the step reads is rewritten small, as checked above.
+        if (shape != Shape::HugeSparse || !cause.isEmpty()) {
+            QCOMPARE(hostile::describe(path), plantedAs);
+        }
+        break;
+    case After::Replaced:
+        QCOMPARE(hostile::describe(path), assets::embeddedImage(name.chopped(4)));
+        break;
+    case After::Removed:
+        QCOMPARE(hostile::describe(path), QByteArray("<missing>"));
+        break;
+    }
+    if (step == Step::CardTurn) {
+        QCOMPARE(h.image(faceCard)->picture(),
+                 QImage::fromData(assets::embeddedImage(QStringLiteral("img19")), "BMP"));
+    }
+    // Nothing half written is left behind.
+    QVERIFY(QDir(h.dir())
+                .entryList({QStringLiteral("*.bmp.*"), QStringLiteral("*.txt.*")},
+                           QDir::Files | QDir::Hidden)
+                .filter(QRegularExpression(QStringLiteral("\\.[A-Za-z0-9]{6}$")))
+                .isEmpty());
+}
+
+QTEST_MAIN(RobustShapesTest)
+#include "tst_robust_shapes.moc"
