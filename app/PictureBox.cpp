@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 namespace {
 
@@ -29,6 +30,27 @@ QAccessibleInterface* cardAccessible(const QString& className, QObject* object) 
         return new CardAccessible(box);
     }
     return nullptr;
+}
+
+// The picture at a device size, scaled once per picture and size for all
+// boxes: the 36 card backs share one scaled copy, each face one for its two
+// cards. Qt's pixmap cache keeps the copies within its own limit.
+QPixmap scaledPicture(const QImage& image, const QSize& device, qreal ratio) {
+    const QString key = QStringLiteral("PictureBox/%1/%2x%3@%4")
+                            .arg(image.cacheKey())
+                            .arg(device.width())
+                            .arg(device.height())
+                            .arg(ratio);
+    QPixmap scaled;
+    if (!QPixmapCache::find(key, &scaled)) {
+        scaled =
+            QPixmap::fromImage(device == image.size() ? image
+                                                      : image.scaled(device, Qt::IgnoreAspectRatio,
+                                                                     Qt::SmoothTransformation));
+        scaled.setDevicePixelRatio(ratio);
+        QPixmapCache::insert(key, scaled);
+    }
+    return scaled;
 }
 
 } // namespace
@@ -73,10 +95,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
         const qreal ratio = devicePixelRatioF();
         const QSize device = m_stretch ? size() * ratio : m_image.size();
         if (m_scaled.isNull() || m_scaled.size() != device) {
-            m_scaled = QPixmap::fromImage(
-                m_stretch ? m_image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                          : m_image);
-            m_scaled.setDevicePixelRatio(m_stretch ? ratio : 1.0);
+            m_scaled = scaledPicture(m_image, m_stretch ? device : m_image.size(),
+                                     m_stretch ? ratio : 1.0);
         }
         painter.drawPixmap(QPoint(0, 0), m_scaled);
     }

@@ -23,6 +23,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QWindow>
 
 // std
 #include <exception>
@@ -340,7 +341,22 @@ void TForm1::showEvent(QShowEvent* event) {
     // The frame's size is known only once the window is shown; apply the
     // outer height again so the title bar is counted in it.
     QTimer::singleShot(0, this, [this] { setWindowHeight(m_outerHeight); });
-    QTimer::singleShot(0, this, [this] { showStartupProblems(); });
+    if (m_startUpPending) {
+        // The rest of the start-up waits for the first frame.
+        windowHandle()->installEventFilter(this);
+    } else {
+        QTimer::singleShot(0, this, [this] { showStartupProblems(); });
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        // The expose paints the first frame; what is posted now runs after it.
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { guarded([] {}); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
@@ -385,6 +401,7 @@ void TForm1::loadPicture(PictureBox* box, const QString& fileName) {
 
 void TForm1::guarded(const std::function<void()>& handler) {
     try {
+        finishStartUp();
         handler();
     } catch (const safefile::NoFolderError&) {
         // Without a folder nothing is kept; the player was told at start-up.

@@ -50,6 +50,12 @@ class TForm1 : public QMainWindow {
     QString statusText(int panel) const;
     // Start-up problems, gathered so they can be shown together once the window is up.
     QStringList startupProblems() const { return m_startupProblems; }
+    // The start-up steps the first frame does not need: the game counter, the
+    // picture files, the list check and the free-memory readout, in this
+    // order. They run once, right after the window's first frame, or before
+    // the first handler if that comes sooner; a caller that shows no window
+    // runs them itself. Then the start-up problems are shown, if the window is.
+    void finishStartUp();
 
     // Card handlers, one per card cell.
     void Image1Click() { cardClick(1); }
@@ -119,6 +125,7 @@ class TForm1 : public QMainWindow {
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Start-up and game life.
@@ -129,7 +136,7 @@ class TForm1 : public QMainWindow {
     void shuffle();
     void numberofgame();
     void mem();
-    void dealBacks();
+    void dealBacks(const QImage& back);
 
     // The high-score list.
     void showResult(const QDateTime& finish);
@@ -247,6 +254,7 @@ class TForm1 : public QMainWindow {
     QScrollArea* m_startArea = nullptr; // holds Label1, whose list lines grow with every ranking
     QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
     QStringList m_startupProblems;
+    bool m_startUpPending = true; // finishStartUp has not run yet
     assets::PictureCache m_pictures;
 };
 

@@ -30,8 +30,51 @@ using layout::Blue;
 using layout::Red;
 
 void TForm1::erstelle() {
+    // No other folder stands in for one that cannot be resolved: the game
+    // then keeps nothing and shows its built-in pictures.
+    QString noFolder;
+    game::startUp(m_state, safefile::workingFolder(&noFolder).value_or(QString()));
+    if (m_state.gamedir.isEmpty()) {
+        m_startupProblems << tr("The game cannot use its folder: %1. It shows its built-in "
+                                "pictures and writes nothing, so no result of this run is kept.")
+                                 .arg(noFolder);
+    }
+    Label8->setText(game::rankingMark(m_state));
+    Edit1->show();
+    Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: %1; "
+                                         "font-weight: bold; border-radius: 4px; }"
+                                         "QPushButton:focus { border: 2px solid #ffa000; }")
+                              .arg(QColor(Blue).name()));
+    Label6->hide();
+    shuffle();
+    setWindowHeight(layout::BoardOnlyHeight);
+    setFontColour(Edit1, Blue);
+    Edit1->setCursor(Qt::PointingHandCursor);
+    StringGrid1->hide();
+    Image37->hide();
+    Label3->setText(scores::namePrompt());
+    setFontColour(Label3, Red);
+    // The backs are dealt from the built-in picture, decoded once: start-up
+    // writes that same picture as the folder's card back.
+    try {
+        dealBacks(m_pictures.builtIn(game::backFile()));
+    } catch (const GameError& error) {
+        m_startupProblems << error.message();
+    }
+    game::stampStartUp(m_state, m_services.clock.now());
+    Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
+    m_statusPanels[0]->setText(statusclock::noticeText());
+    // The player types the name first.
+    Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::finishStartUp() {
+    if (!m_startUpPending) {
+        return;
+    }
+    m_startUpPending = false;
     // Every step runs even when one before it fails; the problems are shown
-    // together once the window is up, so the board is always dealt.
+    // together, so the game is always playable.
     auto step = [this](const std::function<void()>& action) {
         try {
             action();
@@ -39,21 +82,8 @@ void TForm1::erstelle() {
             m_startupProblems << error.message();
         }
     };
-    // No other folder stands in for one that cannot be resolved: the game
-    // then keeps nothing and shows its built-in pictures.
-    QString noFolder;
-    game::startUp(m_state, safefile::workingFolder(&noFolder).value_or(QString()));
-    const bool hasFolder = !m_state.gamedir.isEmpty();
-    if (!hasFolder) {
-        m_startupProblems << tr("The game cannot use its folder: %1. It shows its built-in "
-                                "pictures and writes nothing, so no result of this run is kept.")
-                                 .arg(noFolder);
-    }
-    if (hasFolder) {
+    if (!m_state.gamedir.isEmpty()) {
         step([this] { numberofgame(); });
-    }
-    Label8->setText(game::rankingMark(m_state));
-    if (hasFolder) {
         step([this] {
             const QStringList failed = assets::extractAll(m_state.gamedir);
             if (!failed.isEmpty()) {
@@ -74,26 +104,9 @@ void TForm1::erstelle() {
         });
     }
     mem();
-    Edit1->show();
-    Panel1->setStyleSheet(QStringLiteral("QPushButton { color: white; background-color: %1; "
-                                         "font-weight: bold; border-radius: 4px; }"
-                                         "QPushButton:focus { border: 2px solid #ffa000; }")
-                              .arg(QColor(Blue).name()));
-    Label6->hide();
-    shuffle();
-    setWindowHeight(layout::BoardOnlyHeight);
-    setFontColour(Edit1, Blue);
-    Edit1->setCursor(Qt::PointingHandCursor);
-    StringGrid1->hide();
-    Image37->hide();
-    Label3->setText(scores::namePrompt());
-    setFontColour(Label3, Red);
-    step([this] { dealBacks(); });
-    game::stampStartUp(m_state, m_services.clock.now());
-    Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
-    m_statusPanels[0]->setText(statusclock::noticeText());
-    // The player types the name first.
-    Edit1->setFocus(Qt::OtherFocusReason);
+    if (isVisible()) {
+        showStartupProblems();
+    }
 }
 
 void TForm1::start1Click() {
@@ -130,7 +143,7 @@ void TForm1::start1Click() {
     Edit1->setFocus(Qt::OtherFocusReason);
     StringGrid1->hide();
     Image37->hide();
-    dealBacks();
+    dealBacks(m_pictures.picture(m_state.gamedir, game::backFile()));
     Label1->setText(QStringLiteral("start : ") + scores::timeText(m_services.clock.now().time()));
     Progressbar1->show();
 }
@@ -150,9 +163,11 @@ void TForm1::shuffle() {
     game::shuffle(m_state, [&clock] { return clock.now(); });
 }
 
-void TForm1::dealBacks() {
+void TForm1::dealBacks(const QImage& back) {
     for (int k = 1; k <= game::CardCount; ++k) {
-        showCardBack(k);
+        card(k)->setPicture(back);
+        card(k)->setStretch(true);
+        describeCard(k);
         card(k)->show();
     }
 }

@@ -1,8 +1,10 @@
 // own
 #include "assets/PictureCache.h"
 #include "assets/AssetFiles.h"
+#include "platform/GameError.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace assets {
@@ -26,6 +28,24 @@ QImage PictureCache::picture(const QString& dir, const QString& fileName) {
     }
     if (imageNames().contains(name)) {
         m_entries.insert(fileName, {size, modified, image});
+    }
+    return image;
+}
+
+QImage PictureCache::builtIn(const QString& fileName) {
+    const auto cached = m_builtIn.constFind(fileName);
+    if (cached != m_builtIn.cend()) {
+        return *cached;
+    }
+    const QString name = fileName.chopped(4);
+    const QImage image = QImage::fromData(embeddedImage(name), "BMP");
+    if (image.isNull()) {
+        throw GameError(
+            QCoreApplication::translate("assets", "The picture %1 is damaged in the program.")
+                .arg(fileName));
+    }
+    if (imageNames().contains(name)) {
+        m_builtIn.insert(fileName, image);
     }
     return image;
 }

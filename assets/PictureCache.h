@@ -21,6 +21,9 @@ class PictureCache {
     // loadPicture gives it. dir "" means the game has no folder: the built-in
     // copy. Throws GameError only when neither file nor copy gives a picture.
     QImage picture(const QString& dir, const QString& fileName);
+    // The built-in copy of the picture fileName, decoded once from memory.
+    // Throws GameError when the program holds no picture of that name.
+    QImage builtIn(const QString& fileName);
     qsizetype size() const { return m_entries.size(); }
 
   private:
@@ -29,7 +32,8 @@ class PictureCache {
         QDateTime modified;
         QImage image;
     };
-    QHash<QString, Entry> m_entries; // by file name
+    QHash<QString, Entry> m_entries;  // by file name
+    QHash<QString, QImage> m_builtIn; // by file name, pictures of imageNames() only
 };
 
 } // namespace assets

@@ -22,6 +22,8 @@ class LifecycleTest : public QObject {
   private slots:
     void startUpInEmptyFolderWritesEverything();
     void startUpOverwritesPicturesButKeepsTheList();
+    void folderStepsWaitForTheFirstFrameOrHandler_data();
+    void folderStepsWaitForTheFirstFrameOrHandler();
     void wholeGameEntersTheResult();
     void newGameCountsAndDealsAfresh();
     void endRemovesPicturesAndKeepsData();
@@ -96,6 +98,40 @@ void LifecycleTest::startUpOverwritesPicturesButKeepsTheList() {
     QCOMPARE(h.read(QStringLiteral("img27.bmp")), assets::embeddedImage(QStringLiteral("img27")));
     QCOMPARE(h.read(QStringLiteral("highscore.txt")), list);
     QVERIFY(!QFile::exists(h.path(QStringLiteral("highscore2.txt"))));
+}
+
+void LifecycleTest::folderStepsWaitForTheFirstFrameOrHandler_data() {
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("first frame") << true;
+    QTest::newRow("first handler before it") << false;
+}
+
+void LifecycleTest::folderStepsWaitForTheFirstFrameOrHandler() {
+    QFETCH(bool, shown);
+    GameHarness h(0, {}, GameHarness::StartUp::Pending);
+    // The first frame needs no file: the board is dealt and nothing is written.
+    QVERIFY(QDir(h.dir()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    QCOMPARE(h.image(1)->picture(), QImage::fromData(assets::embeddedImage("empty"), "BMP"));
+    QCOMPARE(h.label(1)->text(), QStringLiteral("  start : 16:58:14"));
+    QVERIFY(h.label(9)->isHidden());
+    if (shown) {
+        h.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window()));
+        QTRY_VERIFY(QFile::exists(h.path(QStringLiteral("highscore.txt"))));
+    } else {
+        h.window().Edit1->setText(QStringLiteral("Kim"));
+        h.window().Panel1->click();
+    }
+    // Then the counter, the pictures and the list, each once.
+    QCOMPARE(h.read(QStringLiteral("nog.txt")), QByteArray("   1\r\n"));
+    for (const QString& file : pictureFiles()) {
+        QCOMPARE(h.read(file), assets::embeddedImage(file.chopped(4)));
+    }
+    QVERIFY(h.read(QStringLiteral("highscore.txt")).startsWith("1  ......"));
+    QVERIFY(!h.label(5)->text().isEmpty());
+    h.window().finishStartUp();
+    QCOMPARE(h.read(QStringLiteral("nog.txt")), QByteArray("   1\r\n"));
+    QVERIFY(h.fakes.dialogs.shown.isEmpty());
 }
 
 void LifecycleTest::wholeGameEntersTheResult() {

@@ -7,7 +7,8 @@
 #include <QFile>
 #include <QLabel>
 
-GameHarness::GameHarness(std::uint32_t seed, const std::function<void(const QString&)>& prepare) {
+GameHarness::GameHarness(std::uint32_t seed, const std::function<void(const QString&)>& prepare,
+                         StartUp startUp) {
     m_previousDir = QDir::currentPath();
     QDir::setCurrent(m_dir.path());
     if (prepare) {
@@ -15,6 +16,9 @@ GameHarness::GameHarness(std::uint32_t seed, const std::function<void(const QStr
     }
     state.seed = seed;
     m_window = std::make_unique<TForm1>(state, fakes.services());
+    if (startUp == StartUp::Finished) {
+        m_window->finishStartUp();
+    }
 }
 
 GameHarness::~GameHarness() {

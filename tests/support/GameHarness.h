@@ -19,8 +19,12 @@ class QLabel;
 // (the game's working directory) with seed 0 unless told otherwise.
 class GameHarness {
   public:
+    // Finished runs the start-up steps that wait for the first frame right
+    // away, as a shown window would; Pending leaves them to the test.
+    enum class StartUp { Finished, Pending };
     explicit GameHarness(std::uint32_t seed = 0,
-                         const std::function<void(const QString&)>& prepare = {});
+                         const std::function<void(const QString&)>& prepare = {},
+                         StartUp startUp = StartUp::Finished);
     ~GameHarness();
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
