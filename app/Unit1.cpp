@@ -226,7 +226,9 @@ void TForm1::buildStatusBar() {
     Timer1->setSingleShot(true);
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] {
-        guarded([this] { Timer1Timer(); });
+        // The clock is no player's action: it leaves the rest of the start-up
+        // to the first frame.
+        guarded([this] { Timer1Timer(); }, StartUp::Leave);
         armClock();
     });
 }
@@ -399,9 +401,11 @@ void TForm1::loadPicture(PictureBox* box, const QString& fileName) {
     box->setStretch(true);
 }
 
-void TForm1::guarded(const std::function<void()>& handler) {
+void TForm1::guarded(const std::function<void()>& handler, StartUp startUp) {
     try {
-        finishStartUp();
+        if (startUp == StartUp::FinishFirst) {
+            finishStartUp();
+        }
         handler();
     } catch (const safefile::NoFolderError&) {
         // Without a folder nothing is kept; the player was told at start-up.

@@ -165,8 +165,10 @@ class TForm1 : public QMainWindow {
     void describeCard(int position);
     void armClock();
     void showStartupProblems();
-    // Runs a handler; an error that escapes it is shown in a message box and the game goes on.
-    void guarded(const std::function<void()>& handler);
+    // Runs a handler; an error that escapes it is shown in a message box and
+    // the game goes on. A player's action first finishes the start-up.
+    enum class StartUp { FinishFirst, Leave };
+    void guarded(const std::function<void()>& handler, StartUp startUp = StartUp::FinishFirst);
 
   public:
     // Controls, in their order of declaration.

@@ -2,17 +2,21 @@
 #include "assets/AssetFiles.h"
 #include "platform/GameError.h"
 #include "platform/SafeFile.h"
+#include "PictureDigests.h"
 
 // Qt
 #include <QCoreApplication>
-#include <QFile>
+#include <QCryptographicHash>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QResource>
 #include <QtEndian>
 
 // std
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace assets {
 
@@ -23,11 +27,16 @@ QString tr(const char* text) {
 }
 
 QByteArray readResource(const QString& path, const QString& what) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QResource resource(path);
+    if (!resource.isValid()) {
         throw GameError(tr("The %1 %2 is missing from the program.").arg(what, path));
     }
-    return file.readAll();
+    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+        return resource.uncompressedData();
+    }
+    // The bytes stay in the program for its whole run: no copy is needed.
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                   static_cast<qsizetype>(resource.size()));
 }
 
 QString imagePath(const QString& dir, const QString& name) {
@@ -92,16 +101,26 @@ QByteArray embeddedSound(const QString& name) {
 
 namespace {
 
-// Reads no more of the file than the picture it should hold, and never
-// through a link out of the folder or from a FIFO.
-bool sameContent(const QString& path, const QByteArray& bytes) {
+// True when the file holds exactly the embedded picture name. Compared by
+// size and SHA-1, so the embedded copy is not unpacked for a file that is
+// intact. Reads no more of the file than the picture it should hold, and
+// never through a link out of the folder or from a FIFO.
+bool sameContent(const QString& path, const QString& name) {
+    const auto* digest =
+        std::find_if(std::begin(digests::pictures), std::end(digests::pictures),
+                     [&name](const digests::Digest& d) { return name == QLatin1String(d.name); });
+    if (digest == std::end(digests::pictures)) {
+        return false;
+    }
     const safefile::Entry entry = safefile::inspect(path);
     if (entry.kind != safefile::Entry::Kind::Regular ||
-        QFileInfo(entry.path).size() != bytes.size()) {
+        QFileInfo(entry.path).size() != digest->size) {
         return false;
     }
     try {
-        return safefile::readPrefix(path, bytes.size() + 1) == bytes;
+        const QByteArray bytes = safefile::readPrefix(path, digest->size + 1);
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex() ==
+               QByteArray(digest->sha1);
     } catch (const GameError&) {
         return false;
     }
@@ -114,11 +133,11 @@ QStringList extractAll(const QString& dir) {
     for (const QString& name : imageNames()) {
         const QString path = imagePath(dir, name);
         try {
-            const QByteArray bytes = embeddedImage(name);
-            // A file that already holds exactly these bytes is left as it is.
-            if (sameContent(path, bytes)) {
+            // A file that already holds exactly the picture is left as it is.
+            if (sameContent(path, name)) {
                 continue;
             }
+            const QByteArray bytes = embeddedImage(name);
             // Written to a temporary file and renamed over the old one, so a
             // full disk never leaves a cut-off picture behind. A link in the
             // picture's place is replaced by the picture, never written

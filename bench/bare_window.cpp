@@ -75,13 +75,28 @@ int main(int argc, char* argv[]) {
         new QLabel(QStringLiteral("Please enter your name below, then click OK!"), board), 5, 0, 1,
         9);
     grid->addWidget(new QLineEdit(board), 6, 0, 1, 4);
-    grid->addWidget(new QPushButton(QStringLiteral("OK"), board), 6, 4);
-    // Beside them: the side labels.
+    auto* ok = new QPushButton(QStringLiteral("OK"), board);
+    QFont bold = ok->font();
+    bold.setBold(true);
+    ok->setFont(bold);
+    grid->addWidget(ok, 6, 4);
+    // Beside them: the side labels, in the fonts the game's use (a bold mark,
+    // the start line in a fixed-width face).
     auto* side = new QVBoxLayout;
-    for (const char* text :
-         {"game no:    1", "C", "free memory:", "12345 MB", "  start : 14:00:00"}) {
+    for (const char* text : {"game no:    1", "free memory:", "12345 MB"}) {
         side->addWidget(new QLabel(QString::fromLatin1(text), board));
     }
+    auto* mark = new QLabel(QStringLiteral("C"), board);
+    QFont large = bold;
+    large.setPointSize(14);
+    mark->setFont(large);
+    side->addWidget(mark);
+    auto* start = new QLabel(QStringLiteral("  start : 14:00:00"), board);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(8);
+    start->setFont(mono);
+    side->addWidget(start);
     side->addStretch(1);
     grid->addLayout(side, 0, 9, 7, 1);
     auto* table = new QTableWidget(12, 5, board);

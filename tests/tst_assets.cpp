@@ -13,6 +13,7 @@
 #include <QtTest>
 
 // std
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -141,6 +142,23 @@ void TstAssets::extractWritesExactCopies() {
     }
     // Exactly the 26 pictures: no temporary files left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 26);
+
+    // Intact pictures are left as they are: the next start-up replaces none
+    // (a replaced file would be a new one, renamed into place).
+    auto inodes = [&dir] {
+        QList<quint64> numbers;
+        for (const QString& name : assets::imageNames()) {
+            struct stat info {};
+            numbers << (::stat(QFile::encodeName(dir.filePath(name + ".bmp")).constData(), &info) ==
+                                0
+                            ? quint64(info.st_ino)
+                            : 0);
+        }
+        return numbers;
+    };
+    const QList<quint64> before = inodes();
+    QCOMPARE(assets::extractAll(folder(dir)), QStringList());
+    QCOMPARE(inodes(), before);
 }
 
 void TstAssets::extractReportsUnwritableFolder_data() {
