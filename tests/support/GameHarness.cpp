@@ -65,6 +65,17 @@ void GameHarness::findAllPairs() {
     }
 }
 
+int GameHarness::findAllButTheLastCard() {
+    for (int picture = game::FirstPicture; picture < game::LastPicture; ++picture) {
+        const auto [a, b] = pairOf(picture);
+        emit image(a)->clicked();
+        emit image(b)->clicked();
+    }
+    const auto [a, b] = pairOf(game::LastPicture);
+    emit image(a)->clicked();
+    return b;
+}
+
 QByteArray GameHarness::read(const QString& name) const {
     QFile file(path(name));
     if (!file.open(QIODevice::ReadOnly)) {

@@ -40,6 +40,10 @@ class GameHarness {
     int otherThan(int position) const;
     // Finds all pairs, clicking each pair's two cards.
     void findAllPairs();
+    // Finds every pair but the last and turns the last pair's first card,
+    // clicking through the cards' handlers as a player would; returns the
+    // position of the card that ends the game.
+    int findAllButTheLastCard();
     QByteArray read(const QString& name) const;
     void write(const QString& name, const QByteArray& bytes) const;
 
