@@ -1,11 +1,15 @@
 #pragma once
 
+// own
+#include "scores/ScoreLine.h"
+
 // Qt
 #include <Qt>
 
 // std
 #include <array>
 #include <numeric>
+#include <tuple>
 
 // The window's measures and colours, in one place: the board of cards, the
 // side panel, the high-score grid and the two window heights.
@@ -39,8 +43,8 @@ constexpr int WithListHeight = 770;
 
 // The high-score grid below the board.
 constexpr int GridTop = 392;
-constexpr int GridRows = 12;
-constexpr int GridColumns = 5;
+constexpr int GridRows = scores::maxEntries;
+constexpr int GridColumns = static_cast<int>(std::tuple_size_v<scores::Row>);
 constexpr int GridRowHeight = 22;
 constexpr std::array<int, GridColumns> GridColumnWidths{30, 200, 100, 100, 35};
 constexpr int GridWidth = std::accumulate(GridColumnWidths.begin(), GridColumnWidths.end(), 0);

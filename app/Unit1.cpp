@@ -356,7 +356,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->isExposed()) {
         // The expose paints the first frame; what is posted now runs after it.
         windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { guarded([] {}); });
+        QTimer::singleShot(0, this, [this] { guarded([this] { finishStartUp(); }); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
