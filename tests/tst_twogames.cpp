@@ -9,6 +9,7 @@
 #include "app/PictureBox.h"
 #include "app/Unit1.h"
 #include "game/GameState.h"
+#include "platform/FolderLock.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ScoreLine.h"
 #include "scores/TextFile.h"
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,6 +68,24 @@ std::pair<int, int> pairOf(const game::GameState& state, int picture) {
     return {first, 0};
 }
 
+// The fake services' pauses take no time, so a game waiting for the other's
+// lock would give up at once. Here the lock's retry steps take real time, as
+// they do in the game, and every other pause none.
+class LockWaitingPause : public Pause {
+  public:
+    explicit LockWaitingPause(Pause& others) : m_others(others) {}
+    void pause(int ms) override {
+        if (ms == safefile::FolderLock::retryMs) {
+            QThread::msleep(static_cast<unsigned long>(ms));
+        } else {
+            m_others.pause(ms);
+        }
+    }
+
+  private:
+    Pause& m_others;
+};
+
 // Starts the real window with fake services in dir on the test's word, types
 // the name, clicks OK and finds every pair, the last one on the test's second
 // word. The exit code is the number of problems the player was told about.
@@ -75,9 +95,12 @@ int playOneGame(const QString& dir, const QString& name, std::uint32_t seed) {
     }
     awaitGo();
     FakeServices fakes;
+    LockWaitingPause pause(fakes.pause);
     game::GameState state;
     state.seed = seed;
-    TForm1 window(state, fakes.services());
+    Services services = fakes.services();
+    TForm1 window(state, Services{pause, services.sound, services.dialogs, services.desktop,
+                                  services.system, services.clock});
     window.Edit1->setText(name);
     window.Panel1->click();
     for (int picture = game::FirstPicture; picture < game::LastPicture; ++picture) {
@@ -107,7 +130,9 @@ int playOneGame(const QString& dir, const QString& name, std::uint32_t seed) {
 [[noreturn]] void crashHoldingLock(const QString& dir, const QString& file) {
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
-    const scores::FileLock lock(dir + file, 1000);
+    const safefile::Folder folder = hostile::folderAt(dir);
+    FakeServices fakes;
+    const safefile::FolderLock lock(folder, file, fakes.pause);
     std::fputs("held\n", stdout);
     std::fflush(stdout);
     std::abort();
