@@ -15,6 +15,8 @@
 #include "app/PictureBox.h"
 #include "assets/AssetFiles.h"
 #include "platform/SafeFile.h"
+#include "scores/GameCounter.h"
+#include "scores/HighScoreStore.h"
 #include "scores/ScoreLine.h"
 #include "scores/TextFile.h"
 #include "support/GameHarness.h"
@@ -35,6 +37,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <mutex>
 #include <optional>
@@ -130,6 +133,11 @@ class RobustShapesTest : public QObject {
     void initTestCase();
     void hostileShapes_data();
     void hostileShapes();
+    void nameSwappedDuringWrites_data();
+    void nameSwappedDuringWrites();
+    void folderRenamedOrNotUtf8_data();
+    void folderRenamedOrNotUtf8();
+    void clockSetDuringAGame();
 };
 
 void RobustShapesTest::initTestCase() {
@@ -478,6 +486,164 @@ void RobustShapesTest::hostileShapes() {
                            QDir::Files | QDir::Hidden)
                 .filter(QRegularExpression(QStringLiteral("\\.[A-Za-z0-9]{6}$")))
                 .isEmpty());
+}
+
+using FolderStep = std::function<void(const safefile::Folder&)>;
+Q_DECLARE_METATYPE(FolderStep)
+
+void RobustShapesTest::nameSwappedDuringWrites_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<FolderStep>("write");
+    QTest::newRow("nog.txt") << counterName << FolderStep([](const safefile::Folder& folder) {
+        FakeServices fakes;
+        scores::advanceGameCounter(folder, fakes.pause);
+    });
+    QTest::newRow("highscore.txt") << listName << FolderStep([](const safefile::Folder& folder) {
+        scores::HighScoreStore(folder).sort(scores::SortKey::Time);
+    });
+    QTest::newRow("highscore2.txt")
+        << dataNames[1] << FolderStep([](const safefile::Folder& folder) {
+               scores::HighScoreStore(folder).newList();
+           });
+    QTest::newRow("me.bmp") << QStringLiteral("me.bmp")
+                            << FolderStep([](const safefile::Folder& folder) {
+                                   QFile::remove(folder.displayName() + QStringLiteral("me.bmp"));
+                                   assets::extractAll(folder);
+                               });
+}
+
+void RobustShapesTest::nameSwappedDuringWrites() {
+    // A racer exchanges the name with a link to a victim outside, back and
+    // forth, while the game writes it again and again: whatever the moment,
+    // nothing is written through the link.
+    QFETCH(QString, name);
+    QFETCH(FolderStep, write);
+    QTemporaryDir outside;
+    QTemporaryDir tmp;
+    QVERIFY(outside.isValid() && tmp.isValid());
+    const QString victim = outside.filePath(QStringLiteral("victim"));
+    QVERIFY(hostile::writeAll(victim, victimBytes()));
+    const QString dir = tmp.path() + QLatin1Char('/');
+    QVERIFY(hostile::writeAll(dir + listName, rankedList()));
+    QVERIFY(
+        hostile::writeAll(dir + name, name == listName ? rankedList() : QByteArray("  41\r\n")));
+    const QByteArray from = QFile::encodeName(dir + name);
+    const QByteArray to = QFile::encodeName(dir + QStringLiteral("swap"));
+    const QByteArray fresh = to + ".new";
+    std::atomic<bool> stop{false};
+    std::atomic<int> swaps{0};
+    std::thread racer([&] {
+        while (!stop) {
+            // A link at "swap" again (the game may have renamed over it), then
+            // in the name's place and back.
+            ::unlink(fresh.constData());
+            if (::symlink(QFile::encodeName(victim).constData(), fresh.constData()) != 0 ||
+                ::rename(fresh.constData(), to.constData()) != 0) {
+                continue;
+            }
+            for (int i = 0; i < 2; ++i) {
+                if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(),
+                                RENAME_EXCHANGE) == 0) {
+                    ++swaps;
+                }
+            }
+            std::this_thread::yield();
+        }
+    });
+    const safefile::Folder folder = hostile::folderAt(dir);
+    int failed = 0;
+    for (int i = 0; i < 60; ++i) {
+        try {
+            write(folder);
+        } catch (const GameError&) {
+            ++failed; // a link found in the name's place is reported
+        }
+    }
+    stop = true;
+    racer.join();
+    QVERIFY(swaps > 0);
+    QVERIFY(failed < 60);
+    QCOMPARE(hostile::readAll(victim), victimBytes());
+    QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("victim")});
+}
+
+void RobustShapesTest::folderRenamedOrNotUtf8_data() {
+    QTest::addColumn<bool>("latin1"); // else renamed during the game
+    QTest::newRow("named in Latin-1 beside its U+FFFD twin") << true;
+    QTest::newRow("renamed during a game") << false;
+}
+
+void RobustShapesTest::folderRenamedOrNotUtf8() {
+    QFETCH(bool, latin1);
+    // "café" in Latin-1 reads as "caf\uFFFD", which is the name of the twin.
+    const QByteArray name("caf\xe9");
+    const QByteArray twin("caf\xef\xbf\xbd");
+    QByteArray parent;
+    std::optional<GameHarness> harness;
+    harness.emplace(0, [&](const QString& dir) {
+        parent = QFile::encodeName(dir) + '/';
+        if (latin1) {
+            QVERIFY(::mkdir((parent + name).constData(), 0755) == 0);
+            QVERIFY(::mkdir((parent + twin).constData(), 0755) == 0);
+            QVERIFY(::chdir((parent + name).constData()) == 0);
+        }
+    });
+    GameHarness& h = *harness;
+    // The folder the game works in, and where it is afterwards.
+    const QByteArray started = latin1 ? parent + name : parent.chopped(1);
+    const QByteArray now = latin1 ? started : started + "-moved";
+    TForm1& window = h.window();
+    window.Edit1->setText(QStringLiteral("Ann"));
+    window.Panel1->click();
+    const int last = h.findAllButTheLastCard();
+    if (!latin1) {
+        QVERIFY(::rename(started.constData(), now.constData()) == 0);
+    }
+    emit h.image(last)->clicked();
+    window.currenthighscores1->trigger();
+    window.newlst1->trigger();
+    QVERIFY2(h.fakes.dialogs.shown.isEmpty(), qPrintable(h.fakes.dialogs.shown.value(0).text));
+    // Looked at through a handle of its own: its name may be no valid text.
+    const safefile::Folder there = safefile::Folder::open(now);
+    auto read = [&there](const QString& file) { return there.readPrefix(file, 1 << 20); };
+    QCOMPARE(read(counterName), QByteArray("   1\r\n"));
+    QVERIFY(read(dataNames[1]).contains("Ann"));
+    QCOMPARE(read(listName), scores::encodeLines(scores::freshList()));
+    QVERIFY(there.exists(QStringLiteral("me.bmp")));
+    window.end1->trigger();
+    for (const QString& picture : assets::imageNames()) {
+        QVERIFY(!there.exists(picture + QStringLiteral(".bmp")));
+    }
+    if (latin1) {
+        QCOMPARE(::rmdir((parent + twin).constData()), 0); // still empty
+    } else {
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(started)));
+        QVERIFY(::rename(now.constData(), started.constData()) == 0);
+    }
+}
+
+void RobustShapesTest::clockSetDuringAGame() {
+    // The time needed comes from the steady clock: setting the wall clock
+    // during a game changes neither the time stored nor the ranking.
+    QByteArray expected;
+    for (const qint64 stepMs : {qint64(0), qint64(-3) * 3600 * 1000, qint64(3) * 3600 * 1000}) {
+        GameHarness h;
+        h.window().Edit1->setText(QStringLiteral("Ann"));
+        h.window().Panel1->click();
+        const int last = h.findAllButTheLastCard();
+        h.fakes.clock.current = h.fakes.clock.current.addMSecs(stepMs);
+        emit h.image(last)->clicked();
+        const QByteArray list = h.read(listName);
+        const qsizetype at = list.indexOf("Ann");
+        QVERIFY(at >= 0);
+        const QByteArray entry = list.mid(at - 3, 3 + 24 + 8);
+        QVERIFY2(!entry.endsWith("00:00:00"), entry.constData());
+        if (expected.isEmpty()) {
+            expected = entry;
+        }
+        QCOMPARE(entry, expected);
+    }
 }
 
 QTEST_MAIN(RobustShapesTest)
