@@ -1,7 +1,7 @@
-// Two games in one folder at once, as two processes: this test program runs
-// itself again as each game. Both start at the same moment (each counts a game
-// in nog.txt) and both find their last pair at the same moment (each enters its
-// result in highscore.txt); nothing may be lost. A game that crashed while
+// Two to four games in one folder at once, as processes: this test program
+// runs itself again as each game. All start at the same moment (each counts a
+// game in nog.txt) and all find their last pair at the same moment (each
+// enters its result in highscore.txt); nothing may be lost. A game that crashed while
 // holding a lock leaves the lock file behind; the next game takes it over
 // instead of waiting for it.
 
@@ -34,6 +34,7 @@
 #include <memory>
 #include <string>
 #include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -222,25 +223,27 @@ void TwoGamesTest::twoGamesStartAndEndTogether() {
     const QString dir = tmp.path();
     QVERIFY(hostile::writeAll(tmp.filePath(listName), scores::encodeLines(scores::freshList())));
 
-    // Each round adds two results beating the fresh list's worst entries, so
-    // all of them must be there after three rounds.
+    // Rounds of two, three and four games; every result beats the fresh
+    // list's worst entries, so all nine must be there in the end.
     QStringList names;
+    int counted = 0;
     for (int round = 1; round <= 3; ++round) {
-        const QString first = QStringLiteral("Ann %1").arg(round);
-        const QString second = QStringLiteral("Bob %1").arg(round);
-        names << first << second;
-        Game a(playArguments(dir, first, 2 * round));
-        Game b(playArguments(dir, second, 2 * round + 1));
+        std::vector<std::unique_ptr<Game>> games;
+        for (int g = 0; g <= round; ++g) {
+            names << QStringLiteral("Player %1.%2").arg(round).arg(g);
+            games.push_back(std::make_unique<Game>(playArguments(dir, names.last(), ++counted)));
+        }
         // Start together, then end together.
         for (int step = 0; step < 2; ++step) {
-            QCOMPARE(a.nextLine(), QByteArray("ready"));
-            QCOMPARE(b.nextLine(), QByteArray("ready"));
-            a.go();
-            b.go();
+            for (const auto& game : games) {
+                QCOMPARE(game->nextLine(), QByteArray("ready"));
+            }
+            for (const auto& game : games) {
+                game->go();
+            }
         }
-        QVERIFY(a.finish());
-        QVERIFY(b.finish());
-        for (Game* game : {&a, &b}) {
+        for (const auto& game : games) {
+            QVERIFY(game->finish());
             QVERIFY2(game->process().exitStatus() == QProcess::NormalExit &&
                          game->process().exitCode() == 0,
                      game->process().readAllStandardError().constData());
@@ -254,7 +257,7 @@ void TwoGamesTest::twoGamesStartAndEndTogether() {
                 qPrintable(name + QLatin1String(" is missing:\n") + QString::fromLatin1(list)));
         }
         QCOMPARE(hostile::readAll(tmp.filePath(counterName)),
-                 QByteArray::number(2 * round).rightJustified(4) + "\r\n");
+                 QByteArray::number(counted).rightJustified(4) + "\r\n");
         QVERIFY(!QFile::exists(tmp.filePath(listName + QStringLiteral(".lock"))));
         QVERIFY(!QFile::exists(tmp.filePath(counterName + QStringLiteral(".lock"))));
     }
