@@ -67,7 +67,7 @@ FolderLock::~FolderLock() {
     // Removed while still held, and only when the name is still this file,
     // so no other game's lock file goes; a game waiting on this one finds
     // it gone and opens the name again.
-    const int dir = m_fd.valid() ? m_folder.handle(m_guarded) : -1;
+    const int dir = m_fd.valid() && m_folder.isOpen() ? m_folder.handle(m_guarded) : -1;
     if (dir >= 0 && stillNamed(dir, m_fd.get())) {
         ::unlinkat(dir, m_name.constData(), 0);
     }
