@@ -189,6 +189,7 @@ Entry Folder::look(const QString& name) const {
     entry.modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
     if (S_ISREG(status.st_mode)) {
         entry.kind = Entry::Kind::Regular;
+        entry.permissions = status.st_mode & 07777;
     } else if (S_ISLNK(status.st_mode)) {
         entry.kind = Entry::Kind::Link;
         entry.reason = linkReason(dir, file);
@@ -259,10 +260,11 @@ void Folder::write(const QString& name, const QByteArray& bytes, Durability dura
         (entry.kind == Entry::Kind::Link && atLink == AtLink::Report)) {
         throw FileError(write, name, entry.reason);
     }
-    mode_t mode = durability == Durability::Unsynced ? pictureMode : dataMode;
-    struct stat old {};
-    const bool keepMode = durability == Durability::Synced && entry.kind == Entry::Kind::Regular &&
-                          ::fstatat(dir, native(name).constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    // Taken from the one look above: a second one could find a link there.
+    const bool keepMode = durability == Durability::Synced && entry.kind == Entry::Kind::Regular;
+    const mode_t mode = keepMode ? static_cast<mode_t>(entry.permissions)
+                        : durability == Durability::Unsynced ? pictureMode
+                                                             : dataMode;
     QByteArray temporary;
     Descriptor fd;
     for (int attempt = 0; attempt < temporaryAttempts && !fd.valid(); ++attempt) {
@@ -281,9 +283,6 @@ void Folder::write(const QString& name, const QByteArray& bytes, Durability dura
         ::unlinkat(dir, temporary.constData(), 0);
         throw FileError(write, name, writeFailure(bytes.size(), error));
     };
-    if (keepMode) {
-        mode = old.st_mode & 07777;
-    }
     if ((durability == Durability::Unsynced || keepMode) && ::fchmod(fd.get(), mode) != 0) {
         fail(errno);
     }

@@ -66,7 +66,8 @@ struct Entry {
     };
     Kind kind = Kind::Missing;
     qint64 size = -1;
-    qint64 modifiedNs = 0; // last change of the content, for caches
+    qint64 modifiedNs = 0;    // last change of the content, for caches
+    unsigned permissions = 0; // of a regular file: its mode bits
     // For Link and NotAFile: why it is not used, as the end of
     // "Could not read nog.txt: <reason>".
     QString reason;

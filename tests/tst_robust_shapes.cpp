@@ -563,6 +563,12 @@ void RobustShapesTest::nameSwappedDuringWrites() {
     racer.join();
     QVERIFY(swaps > 0);
     QVERIFY(failed < 60);
+    // Nor does the file written take a link's mode (rwx for all) for its own.
+    for (const QByteArray& entry : {from, to}) {
+        struct stat status {};
+        QVERIFY(::lstat(entry.constData(), &status) == 0);
+        QVERIFY(!S_ISREG(status.st_mode) || (status.st_mode & 0111) == 0);
+    }
     QCOMPARE(hostile::readAll(victim), victimBytes());
     QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("victim")});
