@@ -397,7 +397,7 @@ void TForm1::moveCardFocus(int from, int dx, int dy) {
 }
 
 void TForm1::loadPicture(PictureBox* box, const QString& fileName) {
-    box->setPicture(m_pictures.picture(m_state.gamedir, fileName));
+    box->setPicture(m_pictures.picture(m_state.folder, fileName));
     box->setStretch(true);
 }
 

@@ -4,6 +4,7 @@
 #include "app/Layout.h"
 #include "assets/PictureCache.h"
 #include "platform/Services.h"
+#include "scores/HighScoreStore.h"
 #include "scores/ScoreList.h"
 
 // Qt
@@ -139,13 +140,16 @@ class TForm1 : public QMainWindow {
     void dealBacks(const QImage& back);
 
     // The high-score list.
-    void showResult(const QDateTime& finish);
-    void highscore(const QDateTime& finish);
+    // takenMs: the time the game took, on the steady clock.
+    void showResult(const QDateTime& finish, qint64 takenMs);
+    void highscore(const QDateTime& finish, qint64 takenMs);
     void SaveHigh();
     void loadlist();
     void sort();
     void showList();
     scores::SortKey sortKey() const;
+    // Takes the list's lock, waiting through the pause service.
+    scores::ListLock lockList();
 
     // Helpers.
     void buildControls();

@@ -30,14 +30,15 @@ using layout::Blue;
 using layout::Red;
 
 void TForm1::erstelle() {
-    // No other folder stands in for one that cannot be resolved: the game
-    // then keeps nothing and shows its built-in pictures.
-    QString noFolder;
-    game::startUp(m_state, safefile::workingFolder(&noFolder).value_or(QString()));
-    if (m_state.gamedir.isEmpty()) {
+    // The folder is opened once, here, and reached through that handle from
+    // now on, wherever it is moved. No other folder stands in for one that
+    // cannot be opened: the game then keeps nothing and shows its built-in
+    // pictures.
+    game::startUp(m_state, safefile::Folder::working());
+    if (!m_state.folder.isOpen()) {
         m_startupProblems << tr("The game cannot use its folder: %1. It shows its built-in "
                                 "pictures and writes nothing, so no result of this run is kept.")
-                                 .arg(noFolder);
+                                 .arg(m_state.folder.problem());
     }
     Label8->setText(game::rankingMark(m_state));
     Edit1->show();
@@ -61,7 +62,7 @@ void TForm1::erstelle() {
     } catch (const GameError& error) {
         m_startupProblems << error.message();
     }
-    game::stampStartUp(m_state, m_services.clock.now());
+    game::stampStartUp(m_state, m_services.clock.now(), m_services.clock.steadyMs());
     Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
     m_statusPanels[0]->setText(statusclock::noticeText());
     // The player types the name first.
@@ -82,22 +83,22 @@ void TForm1::finishStartUp() {
             m_startupProblems << error.message();
         }
     };
-    if (!m_state.gamedir.isEmpty()) {
+    if (m_state.folder.isOpen()) {
         step([this] { numberofgame(); });
         step([this] {
-            const QStringList failed = assets::extractAll(m_state.gamedir);
+            const QStringList failed = assets::extractAll(m_state.folder);
             if (!failed.isEmpty()) {
                 throw GameError(tr("The pictures could not be written into %1, so the game shows "
                                    "its built-in copies.\n%2")
-                                    .arg(QDir::toNativeSeparators(m_state.gamedir),
+                                    .arg(QDir::toNativeSeparators(m_state.folder.displayName()),
                                          failed.join(QLatin1Char('\n'))));
             }
         });
         step([this] {
             // Under the list's lock, so a game finishing in the same folder
             // meanwhile does not see its first result pushed into the backup.
-            const scores::ListLock lock(m_state.gamedir);
-            const scores::HighScoreStore store(m_state.gamedir);
+            const scores::ListLock lock = lockList();
+            const scores::HighScoreStore store(m_state.folder);
             if (!store.exists()) {
                 store.newList();
             }
@@ -120,7 +121,7 @@ void TForm1::start1Click() {
     }
     // A new game is a new deal, or the player could finish it from memory.
     shuffle();
-    game::newGame(m_state, m_services.clock.now());
+    game::newGame(m_state, m_services.clock.now(), m_services.clock.steadyMs());
     setWindowHeight(layout::BoardOnlyHeight);
     Label7->hide();
     Label3->show();
@@ -143,7 +144,7 @@ void TForm1::start1Click() {
     Edit1->setFocus(Qt::OtherFocusReason);
     StringGrid1->hide();
     Image37->hide();
-    dealBacks(m_pictures.picture(m_state.gamedir, game::backFile()));
+    dealBacks(m_pictures.picture(m_state.folder, game::backFile()));
     Label1->setText(QStringLiteral("start : ") + scores::timeText(m_services.clock.now().time()));
     Progressbar1->show();
 }
@@ -152,8 +153,8 @@ void TForm1::end1Click() {
     Image38->hide();
     Image39->hide();
     // The folder the pictures were written to; without one there is nothing to delete.
-    if (!m_state.gamedir.isEmpty()) {
-        assets::deleteAll(m_state.gamedir);
+    if (m_state.folder.isOpen()) {
+        assets::deleteAll(m_state.folder);
     }
     emit terminateRequested();
 }
@@ -283,13 +284,14 @@ void TForm1::endanzeige() {
     setWindowHeight(layout::WithListHeight);
     // The player sees the time and clicks even if the list cannot take them.
     const QDateTime finish = m_services.clock.now();
-    showResult(finish);
+    const qint64 takenMs = m_services.clock.steadyMs() - m_state.startSteadyMs;
+    showResult(finish, takenMs);
     bool saved = false;
     try {
         // Entry, save and ranking form one change of the list: another game
         // finishing in the same folder waits for it.
-        const scores::ListLock lock(m_state.gamedir);
-        highscore(finish);
+        const scores::ListLock lock = lockList();
+        highscore(finish, takenMs);
         SaveHigh();
         saved = true;
         Label8->setText(game::rankingMark(m_state));
@@ -310,7 +312,8 @@ void TForm1::endanzeige() {
 }
 
 void TForm1::numberofgame() {
-    const scores::CounterResult result = scores::advanceGameCounter(m_state.gamedir);
+    const scores::CounterResult result =
+        scores::advanceGameCounter(m_state.folder, m_services.pause);
     if (result.show) {
         Label9->show();
         Label9->setText(scores::gameNumberText(result.field));

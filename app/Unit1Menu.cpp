@@ -10,7 +10,6 @@
 #include "game/Life.h"
 
 // Qt
-#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -38,8 +37,7 @@ void TForm1::designer1Click() {
     Image37->show();
     Image37->raise();
     // The picture lies in the folder the game started in.
-    Image37->setPicture(assets::loadPicture(QDir::current().filePath(QStringLiteral("me.bmp")),
-                                            QStringLiteral("me")));
+    Image37->setPicture(assets::loadPicture(m_state.folder, QStringLiteral("me")));
     Image37->setStretch(true);
     m_services.pause.pause(2500);
     Image37->hide();

@@ -70,7 +70,11 @@ void TForm1::showList() {
     StringGrid1->repaint();
 }
 
-void TForm1::showResult(const QDateTime& finish) {
+scores::ListLock TForm1::lockList() {
+    return scores::ListLock(m_state.folder, m_services.pause);
+}
+
+void TForm1::showResult(const QDateTime& finish, qint64 takenMs) {
     setFontColour(Label2, Red);
     QFont bold = Label2->font();
     bold.setBold(true);
@@ -78,25 +82,24 @@ void TForm1::showResult(const QDateTime& finish) {
     Label2->show();
     showHeading(Label3, StringGrid1);
     Label2->setText(scores::resultLine(scores::timeText(finish.time()),
-                                       scores::elapsedText(m_state.starttime, finish),
+                                       scores::elapsedText(takenMs),
                                        scores::clickText(m_state.clicks)));
 }
 
-void TForm1::highscore(const QDateTime& finish) {
-    m_list.enterResult(
-        scores::HighScoreStore(m_state.gamedir),
-        scores::resultRow(m_state.playername, m_state.starttime, finish, m_state.clicks),
-        sortKey());
+void TForm1::highscore(const QDateTime& finish, qint64 takenMs) {
+    m_list.enterResult(scores::HighScoreStore(m_state.folder),
+                       scores::resultRow(m_state.playername, takenMs, finish, m_state.clicks),
+                       sortKey());
     showList();
 }
 
 void TForm1::SaveHigh() {
-    m_list.save(scores::HighScoreStore(m_state.gamedir));
+    m_list.save(scores::HighScoreStore(m_state.folder));
 }
 
 void TForm1::loadlist() {
     Edit1->repaint();
-    m_list.loadNames(scores::HighScoreStore(m_state.gamedir));
+    m_list.loadNames(scores::HighScoreStore(m_state.folder));
     showList();
 }
 
@@ -108,10 +111,10 @@ void TForm1::currenthighscores1Click() {
     showHeading(Label3, StringGrid1);
     Label3->raise();
     Edit1->repaint();
-    m_list.loadAsStored(scores::HighScoreStore(m_state.gamedir));
+    m_list.loadAsStored(scores::HighScoreStore(m_state.folder));
     showList();
     {
-        const scores::ListLock lock(m_state.gamedir);
+        const scores::ListLock lock = lockList();
         sort();
     }
     m_services.pause.pause(800);
@@ -132,7 +135,7 @@ void TForm1::highscoresoff1Click() {
 }
 
 void TForm1::sort() {
-    const scores::RankResult result = scores::HighScoreStore(m_state.gamedir).sort(sortKey());
+    const scores::RankResult result = scores::HighScoreStore(m_state.folder).sort(sortKey());
     if (result.compared) {
         Label8->setText(game::rankingMark(m_state));
     }
@@ -143,21 +146,21 @@ void TForm1::sort() {
 void TForm1::sortontime1Click() {
     game::chooseRanking(m_state, game::RankBy::Time);
     Label8->setText(game::rankingMark(m_state));
-    const scores::ListLock lock(m_state.gamedir);
+    const scores::ListLock lock = lockList();
     sort();
 }
 
 void TForm1::sortonclick1Click() {
     game::chooseRanking(m_state, game::RankBy::Clicks);
     Label8->setText(game::rankingMark(m_state));
-    const scores::ListLock lock(m_state.gamedir);
+    const scores::ListLock lock = lockList();
     sort();
 }
 
 void TForm1::newlst1Click() {
     {
-        const scores::ListLock lock(m_state.gamedir);
-        scores::HighScoreStore(m_state.gamedir).newList();
+        const scores::ListLock lock = lockList();
+        scores::HighScoreStore(m_state.folder).newList();
     }
     m_services.pause.pause(100);
 }

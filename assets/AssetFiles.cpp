@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QResource>
 #include <QtEndian>
@@ -39,8 +38,8 @@ QByteArray readResource(const QString& path, const QString& what) {
                                    static_cast<qsizetype>(resource.size()));
 }
 
-QString imagePath(const QString& dir, const QString& name) {
-    return dir + name + QStringLiteral(".bmp");
+QString imageFile(const QString& name) {
+    return name + QStringLiteral(".bmp");
 }
 
 // Qt's BMP reader fills a cut-off file with garbage rather than failing, so
@@ -104,21 +103,21 @@ namespace {
 // True when the file holds exactly the embedded picture name. Compared by
 // size and SHA-1, so the embedded copy is not unpacked for a file that is
 // intact. Reads no more of the file than the picture it should hold, and
-// never through a link out of the folder or from a FIFO.
-bool sameContent(const QString& path, const QString& name) {
+// never through a link or from a FIFO.
+bool sameContent(const safefile::Folder& folder, const QString& name) {
     const auto* digest =
         std::find_if(std::begin(digests::pictures), std::end(digests::pictures),
                      [&name](const digests::Digest& d) { return name == QLatin1String(d.name); });
     if (digest == std::end(digests::pictures)) {
         return false;
     }
-    const safefile::Entry entry = safefile::inspect(path);
-    if (entry.kind != safefile::Entry::Kind::Regular ||
-        QFileInfo(entry.path).size() != digest->size) {
+    const QString file = imageFile(name);
+    const safefile::Entry entry = folder.look(file);
+    if (entry.kind != safefile::Entry::Kind::Regular || entry.size != digest->size) {
         return false;
     }
     try {
-        const QByteArray bytes = safefile::readPrefix(path, digest->size + 1);
+        const QByteArray bytes = folder.readPrefix(file, digest->size + 1);
         return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex() ==
                QByteArray(digest->sha1);
     } catch (const GameError&) {
@@ -128,24 +127,23 @@ bool sameContent(const QString& path, const QString& name) {
 
 } // namespace
 
-QStringList extractAll(const QString& dir) {
+QStringList extractAll(const safefile::Folder& folder) {
     QStringList failures;
     for (const QString& name : imageNames()) {
-        const QString path = imagePath(dir, name);
         try {
             // A file that already holds exactly the picture is left as it is.
-            if (sameContent(path, name)) {
+            if (sameContent(folder, name)) {
                 continue;
             }
-            const QByteArray bytes = embeddedImage(name);
             // Written to a temporary file and renamed over the old one, so a
             // full disk never leaves a cut-off picture behind. A link in the
             // picture's place is replaced by the picture, never written
             // through. Not synced: the game can write a picture again.
-            QString reason;
-            if (!safefile::replaceFile(path, bytes, &reason)) {
-                failures << tr("Could not write %1: %2").arg(path, reason);
-            }
+            folder.write(imageFile(name), embeddedImage(name), safefile::Durability::Unsynced,
+                         safefile::AtLink::Replace);
+        } catch (const safefile::FileError& error) {
+            failures << tr("Could not write %1: %2")
+                            .arg(folder.displayName() + imageFile(name), error.reason());
         } catch (const GameError& error) {
             failures << error.message();
         }
@@ -153,10 +151,10 @@ QStringList extractAll(const QString& dir) {
     return failures;
 }
 
-void deleteAll(const QString& dir) {
+void deleteAll(const safefile::Folder& folder) {
     for (const QString& name : deletionOrder()) {
         // A link goes, its target stays; a file that stays is not worth stopping for.
-        safefile::removeFileOrLink(imagePath(dir, name));
+        folder.remove(imageFile(name));
     }
 }
 
@@ -164,10 +162,10 @@ namespace {
 
 // The picture in the file, or a null image when it is missing, unreadable,
 // malformed or larger than the budget.
-QImage decodeFile(const QString& path) {
+QImage decodeFile(const safefile::Folder& folder, const QString& file) {
     QByteArray bytes;
     try {
-        bytes = safefile::readPrefix(path, maxPictureBytes + 1);
+        bytes = folder.readPrefix(file, maxPictureBytes + 1);
     } catch (const GameError&) {
         return {};
     }
@@ -187,8 +185,9 @@ QImage decodeFile(const QString& path) {
 
 } // namespace
 
-QImage loadPicture(const QString& path, const QString& name) {
-    QImage picture = decodeFile(path);
+QImage loadPicture(const safefile::Folder& folder, const QString& name) {
+    const QString file = imageFile(name);
+    QImage picture = folder.isOpen() ? decodeFile(folder, file) : QImage();
     if (!picture.isNull()) {
         return picture;
     }
@@ -198,9 +197,11 @@ QImage loadPicture(const QString& path, const QString& name) {
         picture = QImage();
     }
     if (picture.isNull()) {
-        const QString reason = QFileInfo::exists(path) ? tr("it is not a readable BMP picture")
-                                                       : tr("the file does not exist");
-        throw GameError(tr("Could not load the picture %1: %2.").arg(path, reason));
+        const bool exists = folder.isOpen() && folder.exists(file);
+        const QString reason =
+            exists ? tr("it is not a readable BMP picture") : tr("the file does not exist");
+        throw GameError(
+            tr("Could not load the picture %1: %2.").arg(folder.displayName() + file, reason));
     }
     return picture;
 }

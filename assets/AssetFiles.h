@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "platform/SafeFile.h"
+
 // Qt
 #include <QByteArray>
 #include <QImage>
@@ -26,25 +29,26 @@ QStringList deletionOrder();
 // there is no picture of that name.
 QByteArray embeddedImage(const QString& name);
 
-// Writes every embedded picture to dir + name + ".bmp" (dir ends with "/"),
-// replacing what is there. Each file is written whole or not at all; a link
-// in a picture's place is replaced by the file (its target is not touched),
-// and a FIFO, socket, device or folder there is left alone and reported. Goes
-// on after a failure; returns one message per file that could not be written,
-// naming the file and the reason. An empty list means all were written.
-QStringList extractAll(const QString& dir);
+// Writes every embedded picture as name + ".bmp" into folder, replacing what
+// is there. Each file is written whole or not at all; a link in a picture's
+// place is replaced by the file (its target is not touched), and a FIFO,
+// socket, device or folder there is left alone and reported. Goes on after a
+// failure; returns one message per file that could not be written, naming
+// the file and the reason. An empty list means all were written.
+QStringList extractAll(const safefile::Folder& folder);
 
-// Removes dir + name + ".bmp" for every picture name that is a file or a link
-// there (a link's target stays). Files that cannot be removed are left alone;
-// nothing else is touched.
-void deleteAll(const QString& dir);
+// Removes name + ".bmp" from folder for every picture name that is a file or
+// a link there (a link's target stays). Files that cannot be removed are left
+// alone; nothing else is touched.
+void deleteAll(const safefile::Folder& folder);
 
-// Loads the BMP file at path. When that file is missing, cannot be read, is
-// not a regular file in the folder, is malformed or larger than
-// maxPictureBytes, the embedded picture of that name is used instead, so the game stays
-// playable in a folder where nothing could be written. Throws GameError
-// naming the file only when neither gives a picture.
-QImage loadPicture(const QString& path, const QString& name);
+// Loads the BMP file name + ".bmp" of folder. When that file is missing,
+// cannot be read, is not a regular file, is malformed or larger than
+// maxPictureBytes, or the game has no folder, the embedded picture of that
+// name is used instead, so the game stays playable in a folder where nothing
+// could be written. Throws GameError naming the file only when neither gives
+// a picture.
+QImage loadPicture(const safefile::Folder& folder, const QString& name);
 
 // A short name of the card face number 19..36 ("red circle"), for screen
 // readers. Empty for any other number.

@@ -5,29 +5,26 @@
 
 // Qt
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace assets {
 
-QImage PictureCache::picture(const QString& dir, const QString& fileName) {
+QImage PictureCache::picture(const safefile::Folder& folder, const QString& fileName) {
     const QString name = fileName.chopped(4);
-    if (dir.isEmpty()) {
-        return loadPicture(QString(), name);
+    if (!folder.isOpen()) {
+        return loadPicture(folder, name);
     }
-    const QString path = dir + fileName;
-    const QFileInfo file(path);
-    const qint64 size = file.exists() ? file.size() : -1;
-    const QDateTime modified = file.exists() ? file.lastModified() : QDateTime();
+    const safefile::Entry file = folder.look(fileName);
     const auto cached = m_entries.constFind(fileName);
-    if (cached != m_entries.cend() && cached->size == size && cached->modified == modified) {
+    if (cached != m_entries.cend() && cached->size == file.size &&
+        cached->modifiedNs == file.modifiedNs) {
         return cached->image;
     }
-    QImage image = loadPicture(path, name);
+    QImage image = loadPicture(folder, name);
     if (image.width() > maxSide || image.height() > maxSide) {
         image = image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     if (imageNames().contains(name)) {
-        m_entries.insert(fileName, {size, modified, image});
+        m_entries.insert(fileName, {file.size, file.modifiedNs, image});
     }
     return image;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+// own
+#include "platform/SafeFile.h"
+
 // Qt
-#include <QDateTime>
 #include <QHash>
 #include <QImage>
 #include <QString>
@@ -17,10 +19,10 @@ class PictureCache {
     // No control shows a picture larger than this (at twice the pixel density).
     static constexpr int maxSide = 400;
 
-    // The picture fileName ("empty.bmp") of dir (ending in "/"), as
-    // loadPicture gives it. dir "" means the game has no folder: the built-in
-    // copy. Throws GameError only when neither file nor copy gives a picture.
-    QImage picture(const QString& dir, const QString& fileName);
+    // The picture fileName ("empty.bmp") of folder, as loadPicture gives it
+    // (the built-in copy when the game has no folder). Throws GameError only
+    // when neither file nor copy gives a picture.
+    QImage picture(const safefile::Folder& folder, const QString& fileName);
     // The built-in copy of the picture fileName, decoded once from memory.
     // Throws GameError when the program holds no picture of that name.
     QImage builtIn(const QString& fileName);
@@ -29,7 +31,7 @@ class PictureCache {
   private:
     struct Entry {
         qint64 size = -1; // -1: there was no file
-        QDateTime modified;
+        qint64 modifiedNs = 0;
         QImage image;
     };
     QHash<QString, Entry> m_entries;  // by file name

@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "platform/SafeFile.h"
+
 // Qt
 #include <QDateTime>
 #include <QString>
@@ -28,12 +31,12 @@ struct GameState {
     int secondpos = 0;
     int pairs = 0;
     int clicks = 0;
-    QDateTime starttime; // when the game's clock started
-    QString starttext;   // the start-up time as hh:nn:ss
-    QString timetext;    // scratch of the shuffle: the clock's seconds as text
-    int secs = 0;        // the same seconds as a number
-    QString playername;  // 24 characters once a name was confirmed
-    QString gamedir;     // the working directory with a trailing separator
+    QDateTime starttime;      // when the game's clock started
+    qint64 startSteadyMs = 0; // the same moment on the steady clock, for the time taken
+    QString starttext;        // the start-up time as hh:nn:ss
+    QString timetext;         // scratch of the shuffle: the clock's seconds as text
+    int secs = 0;             // the same seconds as a number
+    QString playername;       // 24 characters once a name was confirmed
     bool sorttime = false;
     bool sortclick = false;
     bool soundoff = false;
@@ -42,6 +45,7 @@ struct GameState {
     std::array<bool, CardCount + 1> faceUp{}; // found pairs and the running turn's picks
     bool ended = false;                       // the ending already ran for this game
     int generation = 0;                       // counts games, so a wait can tell a new game began
+    safefile::Folder folder;                  // the game's folder, held open for the whole run
 };
 
 } // namespace game

@@ -6,25 +6,30 @@
 // Qt
 #include <QDateTime>
 
+// std
+#include <utility>
+
 namespace game {
 
-void startUp(GameState& state, const QString& gamedir) {
-    state.gamedir = gamedir;
+void startUp(GameState& state, safefile::Folder folder) {
+    state.folder = std::move(folder);
     state.clicks = 0;
     state.sortclick = true;
     state.soundoff = false;
     resetGame(state);
 }
 
-void stampStartUp(GameState& state, const QDateTime& now) {
+void stampStartUp(GameState& state, const QDateTime& now, qint64 steadyMs) {
     // A format string is read in the C locale: always two digits and colons.
     state.starttext = now.time().toString(QStringLiteral("hh:mm:ss"));
     state.starttime = now;
+    state.startSteadyMs = steadyMs;
 }
 
-void newGame(GameState& state, const QDateTime& now) {
+void newGame(GameState& state, const QDateTime& now, qint64 steadyMs) {
     state.clicks = 0;
     state.starttime = now;
+    state.startSteadyMs = steadyMs;
     state.soundoff = false;
     resetGame(state);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "platform/SafeFile.h"
+
 // Qt
 #include <QString>
 
@@ -9,17 +12,18 @@ namespace game {
 
 struct GameState;
 
-// Start-up: the game's folder (with a trailing separator), no click counted,
-// ranking by clicks, sound on, every card face down.
-void startUp(GameState& state, const QString& gamedir);
+// Start-up: the game's folder, no click counted, ranking by clicks, sound
+// on, every card face down.
+void startUp(GameState& state, safefile::Folder folder);
 
-// Stamps the moment the program started; its time as hh:mm:ss stays for
-// every game of the run.
-void stampStartUp(GameState& state, const QDateTime& now);
+// Stamps the moment the program started (now, and steadyMs on the steady
+// clock); its time as hh:mm:ss stays for every game of the run.
+void stampStartUp(GameState& state, const QDateTime& now, qint64 steadyMs);
 
-// A new game on the same folder: the clock restarts at now, no click is
-// counted, the sound is on again and every card lies face down.
-void newGame(GameState& state, const QDateTime& now);
+// A new game on the same folder: the clock restarts at now (steadyMs on the
+// steady clock), no click is counted, the sound is on again and every card
+// lies face down.
+void newGame(GameState& state, const QDateTime& now, qint64 steadyMs);
 
 // True once per game, when the last pair is found; from then on the ending
 // counts as run for this game.

@@ -2,6 +2,7 @@
 #include "platform/RealServices.h"
 
 // Qt
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFile>
@@ -79,4 +80,9 @@ std::uint64_t HostSystemInfo::availablePhysicalMemory() const {
 unsigned HostSystemInfo::processorCount() const {
     const int count = QThread::idealThreadCount();
     return count > 0 ? static_cast<unsigned>(count) : 1U;
+}
+
+qint64 LocalClock::steadyMs() const {
+    // Qt's monotonic clock: not moved when the date and time are set.
+    return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
 }

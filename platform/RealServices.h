@@ -42,4 +42,5 @@ class HostSystemInfo : public SystemInfo {
 class LocalClock : public Clock {
   public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 steadyMs() const override;
 };

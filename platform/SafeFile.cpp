@@ -3,11 +3,8 @@
 
 // Qt
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStorageInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 // std
 #include <cerrno>
@@ -17,27 +14,29 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+#include <utility>
 
 namespace safefile {
 
 namespace {
 
-// More hops than this is a loop or a maze; either way not followed.
-constexpr int maxLinkHops = 16;
 // Below this much free room a failed write is put down to a full disk.
 constexpr qint64 fullDiskBytes = 64 * 1024;
+// Names tried for a temporary file before giving up.
+constexpr int temporaryAttempts = 64;
+// Pictures are readable by everyone, as the game has always written them.
+constexpr mode_t pictureMode = 0644;
+// New data files: read and write for everyone the umask lets in.
+constexpr mode_t dataMode = 0666;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("safefile", text);
 }
 
-QByteArray native(const QString& path) {
-    return QFile::encodeName(path);
-}
-
-QString errnoText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+QByteArray native(const QString& name) {
+    return QFile::encodeName(name);
 }
 
 QString noun(mode_t mode) {
@@ -56,198 +55,276 @@ QString noun(mode_t mode) {
     return tr("something other than a file");
 }
 
-Entry notAFile(const QString& path, mode_t mode) {
-    return {Entry::Kind::NotAFile, path, tr("%1 is in its place").arg(noun(mode))};
+QString inPlace(mode_t mode) {
+    return tr("%1 is in its place").arg(noun(mode));
 }
 
-// The real path of a folder, "" when it does not exist.
-QString realFolder(const QString& folder) {
-    return QFileInfo(folder).canonicalFilePath();
+QString linkReason(int dir, const QByteArray& name) {
+    char target[PATH_MAX];
+    const ssize_t length = ::readlinkat(dir, name.constData(), target, sizeof target - 1);
+    const QString to = length < 0 ? QString() : QFile::decodeName(QByteArray(target, length));
+    return tr("it is a link to %1, and the game follows no links").arg(to);
 }
 
-bool isWithin(const QString& folder, const QString& root) {
-    return folder == root || root == QLatin1String("/") ||
-           folder.startsWith(root + QLatin1Char('/'));
-}
-
-// Closes a descriptor on every way out.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-
-  private:
-    int m_fd;
-};
-
-} // namespace
-
-QString fileError(const QString& action, const QString& path, const QString& reason) {
-    return tr("Could not %1 %2: %3").arg(action, QFileInfo(path).fileName(), reason);
-}
-
-Entry inspect(const QString& path) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.isRelative()) {
-        throw NoFolderError(fileError(tr("use"), path, tr("the game's folder is unknown")));
-    }
-    const QString root = realFolder(info.absolutePath());
-    QString current = path;
-    for (int hop = 0; hop < maxLinkHops; ++hop) {
-        struct stat status {};
-        if (::lstat(native(current).constData(), &status) != 0) {
-            return {Entry::Kind::Missing, current, {}};
-        }
-        if (S_ISREG(status.st_mode)) {
-            return {Entry::Kind::Regular, current, {}};
-        }
-        if (!S_ISLNK(status.st_mode)) {
-            return notAFile(current, status.st_mode);
-        }
-        char target[PATH_MAX];
-        const ssize_t length = ::readlink(native(current).constData(), target, sizeof target - 1);
-        if (length < 0) {
-            return {Entry::Kind::NotAFile, current, errnoText(errno)};
-        }
-        const QString linked = QFile::decodeName(QByteArray(target, length));
-        const QFileInfo next(QFileInfo(current).absoluteDir(), linked);
-        const QString folder = realFolder(next.absolutePath());
-        if (root.isEmpty() || folder.isEmpty() || !isWithin(folder, root)) {
-            return {Entry::Kind::LinkOutside, current,
-                    tr("it is a link to %1, outside the game's folder")
-                        .arg(QDir::cleanPath(next.absoluteFilePath()))};
-        }
-        current = folder + QLatin1Char('/') + next.fileName();
-    }
-    return {Entry::Kind::NotAFile, current, tr("it is a chain of links too long to follow")};
-}
-
-QByteArray readPrefix(const QString& path, qint64 maxBytes) {
-    const QString read = tr("read");
-    const Entry entry = inspect(path);
-    if (entry.kind == Entry::Kind::Missing) {
-        throw GameError(fileError(read, path, tr("the file does not exist")));
-    }
-    if (entry.kind != Entry::Kind::Regular) {
-        throw GameError(fileError(read, path, entry.reason));
-    }
-    // O_NONBLOCK: should a FIFO have taken the file's place since it was
-    // looked at, the open returns at once and the check below refuses it.
-    const Descriptor fd(
-        ::open(native(entry.path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-    if (fd.get() < 0) {
-        throw GameError(fileError(read, path, errnoText(errno)));
-    }
-    struct stat status {};
-    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        throw GameError(fileError(read, path, notAFile(path, status.st_mode).reason));
-    }
-    QByteArray bytes;
-    constexpr qint64 chunk = 64 * 1024;
-    while (bytes.size() < maxBytes) {
-        const qint64 want = qMin(chunk, maxBytes - bytes.size());
-        const qsizetype had = bytes.size();
-        bytes.resize(had + want);
-        const ssize_t got = ::read(fd.get(), bytes.data() + had, static_cast<size_t>(want));
-        if (got < 0 && errno == EINTR) {
-            bytes.resize(had);
+// Writes all of bytes; false with errno set when that fails.
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t done = ::write(fd, data, static_cast<size_t>(left));
+        if (done < 0 && errno == EINTR) {
             continue;
         }
-        if (got < 0) {
-            throw GameError(fileError(read, path, errnoText(errno)));
+        if (done <= 0) {
+            if (done == 0) {
+                errno = EIO;
+            }
+            return false;
         }
-        bytes.resize(had + got);
-        if (got == 0) {
-            break;
-        }
+        data += done;
+        left -= done;
     }
-    return bytes;
-}
-
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) {
-    const Entry entry = inspect(path);
-    if (entry.kind == Entry::Kind::NotAFile) {
-        *reason = entry.reason;
-        return false;
-    }
-    // A link out of the folder is itself replaced: the rename below puts the
-    // new file in the link's place and leaves the target alone.
-    QTemporaryFile temporary(entry.path + QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        *reason = temporary.errorString();
-        return false;
-    }
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
-    if (temporary.write(bytes) != bytes.size() || !temporary.flush()) {
-        *reason = writeFailure(QFileInfo(entry.path).absolutePath(), bytes.size(),
-                               temporary.errorString());
-        return false;
-    }
-    temporary.close();
-    if (::rename(native(temporary.fileName()).constData(), native(entry.path).constData()) != 0) {
-        *reason = errnoText(errno);
-        return false;
-    }
-    temporary.setAutoRemove(false);
     return true;
 }
 
-bool removeFileOrLink(const QString& path) {
-    if (QFileInfo(path).isRelative()) {
-        return false;
+// "nog.txt.a1B2c3": beside the name it replaces, so a leftover is recognised.
+QByteArray temporaryName(const QString& name) {
+    static constexpr char letters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray result = native(name) + '.';
+    for (int i = 0; i < 6; ++i) {
+        result += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    }
+    return result;
+}
+
+} // namespace
+
+FileError::FileError(const QString& action, const QString& name, const QString& reason)
+    : GameError(fileError(action, name, reason)), m_reason(reason) {}
+
+Descriptor::~Descriptor() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+}
+
+Descriptor::Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        Descriptor old(std::exchange(m_fd, std::exchange(other.m_fd, -1)));
+    }
+    return *this;
+}
+
+int Descriptor::close() {
+    const int fd = std::exchange(m_fd, -1);
+    return fd < 0 ? 0 : ::close(fd);
+}
+
+QString errnoText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString fileError(const QString& action, const QString& name, const QString& reason) {
+    return tr("Could not %1 %2: %3").arg(action, name, reason);
+}
+
+Folder Folder::working() {
+    Folder folder = open(QByteArrayLiteral("."));
+    // Only for messages: the folder is reached through the descriptor.
+    char buffer[PATH_MAX];
+    if (::getcwd(buffer, sizeof buffer) != nullptr) {
+        folder.m_name = QFile::decodeName(buffer);
+        if (!folder.m_name.endsWith(QLatin1Char('/'))) {
+            folder.m_name += QLatin1Char('/');
+        }
+    }
+    return folder;
+}
+
+Folder Folder::open(const QByteArray& path) {
+    Folder folder;
+    folder.m_name = QFile::decodeName(path);
+    if (!folder.m_name.endsWith(QLatin1Char('/'))) {
+        folder.m_name += QLatin1Char('/');
+    }
+    Descriptor fd(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat status {};
+    if (!fd.valid() || ::fstat(fd.get(), &status) != 0) {
+        const int error = errno;
+        folder.m_problem =
+            error == ENOENT
+                ? tr("the folder it was started in no longer exists")
+                : tr("the folder it was started in cannot be opened (%1)").arg(errnoText(error));
+        return folder;
+    }
+    // A removed folder can still be opened by whoever stood in it; nothing
+    // written there would ever be seen again.
+    if (status.st_nlink == 0) {
+        folder.m_problem = tr("the folder it was started in no longer exists");
+        return folder;
+    }
+    folder.m_fd = std::move(fd);
+    return folder;
+}
+
+int Folder::handle(const QString& name) const {
+    if (!m_fd.valid()) {
+        throw NoFolderError(tr("use"), name, tr("the game's folder is unknown"));
+    }
+    return m_fd.get();
+}
+
+Entry Folder::look(const QString& name) const {
+    const int dir = handle(name);
+    const QByteArray file = native(name);
+    struct stat status {};
+    if (::fstatat(dir, file.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        return {};
+    }
+    Entry entry;
+    entry.size = status.st_size;
+    entry.modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    if (S_ISREG(status.st_mode)) {
+        entry.kind = Entry::Kind::Regular;
+        entry.permissions = status.st_mode & 07777;
+    } else if (S_ISLNK(status.st_mode)) {
+        entry.kind = Entry::Kind::Link;
+        entry.reason = linkReason(dir, file);
+    } else {
+        entry.kind = Entry::Kind::NotAFile;
+        entry.reason = inPlace(status.st_mode);
+    }
+    return entry;
+}
+
+QByteArray Folder::readPrefix(const QString& name, qint64 maxBytes) const {
+    QByteArray bytes;
+    readPieces(name, maxBytes, [&bytes](const char* data, qsizetype size) {
+        bytes.append(data, size);
+        return true;
+    });
+    return bytes;
+}
+
+bool Folder::readPieces(const QString& name, qint64 maxBytes,
+                        const std::function<bool(const char*, qsizetype)>& take) const {
+    const QString read = tr("read");
+    const int dir = handle(name);
+    // O_NONBLOCK: a FIFO opens at once, and the check below refuses it.
+    const Descriptor fd(::openat(dir, native(name).constData(),
+                                 O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
+    if (!fd.valid()) {
+        const int error = errno;
+        const Entry entry = look(name);
+        if (entry.kind == Entry::Kind::Missing) {
+            throw FileError(read, name, tr("the file does not exist"));
+        }
+        throw FileError(read, name, entry.reason.isEmpty() ? errnoText(error) : entry.reason);
     }
     struct stat status {};
-    if (::lstat(native(path).constData(), &status) != 0 ||
-        !(S_ISREG(status.st_mode) || S_ISLNK(status.st_mode))) {
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        throw FileError(read, name, inPlace(status.st_mode));
+    }
+    constexpr qint64 chunk = 64 * 1024;
+    QByteArray buffer(chunk, Qt::Uninitialized);
+    // One byte past the bound tells a file that ends right there from a longer one.
+    for (qint64 left = maxBytes + 1; left > 0;) {
+        const ssize_t got = ::read(fd.get(), buffer.data(), static_cast<size_t>(qMin(chunk, left)));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            throw FileError(read, name, errnoText(errno));
+        }
+        if (got == 0) {
+            return true;
+        }
+        const qsizetype usable = static_cast<qsizetype>(qMin<qint64>(got, left - 1));
+        left -= got;
+        if ((usable > 0 && !take(buffer.constData(), usable)) || usable < got) {
+            return false;
+        }
+    }
+    return false;
+}
+
+void Folder::write(const QString& name, const QByteArray& bytes, Durability durability,
+                   AtLink atLink) const {
+    const QString write = tr("write");
+    const int dir = handle(name);
+    const Entry entry = look(name);
+    if (entry.kind == Entry::Kind::NotAFile ||
+        (entry.kind == Entry::Kind::Link && atLink == AtLink::Report)) {
+        throw FileError(write, name, entry.reason);
+    }
+    // Taken from the one look above: a second one could find a link there.
+    const bool keepMode = durability == Durability::Synced && entry.kind == Entry::Kind::Regular;
+    const mode_t mode = keepMode ? static_cast<mode_t>(entry.permissions)
+                        : durability == Durability::Unsynced ? pictureMode
+                                                             : dataMode;
+    QByteArray temporary;
+    Descriptor fd;
+    for (int attempt = 0; attempt < temporaryAttempts && !fd.valid(); ++attempt) {
+        temporary = temporaryName(name);
+        fd = Descriptor(::openat(dir, temporary.constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, dataMode));
+        if (!fd.valid() && errno != EEXIST) {
+            break;
+        }
+    }
+    if (!fd.valid()) {
+        throw FileError(write, name, writeFailure(bytes.size(), errno));
+    }
+    // The temporary file goes on every way out but the rename.
+    auto fail = [&](int error) {
+        ::unlinkat(dir, temporary.constData(), 0);
+        throw FileError(write, name, writeFailure(bytes.size(), error));
+    };
+    if ((durability == Durability::Unsynced || keepMode) && ::fchmod(fd.get(), mode) != 0) {
+        fail(errno);
+    }
+    if (!writeAll(fd.get(), bytes)) {
+        fail(errno);
+    }
+    if (durability == Durability::Synced && ::fsync(fd.get()) != 0) {
+        fail(errno);
+    }
+    // A file system may report a failed write only when the file is closed.
+    if (fd.close() != 0) {
+        fail(errno);
+    }
+    if (::renameat(dir, temporary.constData(), dir, native(name).constData()) != 0) {
+        fail(errno);
+    }
+}
+
+bool Folder::remove(const QString& name) const {
+    if (!m_fd.valid()) {
         return false;
     }
-    return ::unlink(native(path).constData()) == 0;
-}
-
-std::optional<QString> workingFolder(QString* reason) {
-    char buffer[PATH_MAX];
-    if (::getcwd(buffer, sizeof buffer) == nullptr) {
-        const int error = errno;
-        if (error == ENOENT) {
-            *reason = tr("the folder it was started in no longer exists");
-        } else if (error == ERANGE || error == ENAMETOOLONG) {
-            *reason = tr("the path of the folder it was started in is too long");
-        } else {
-            *reason = tr("the folder it was started in cannot be found (%1)").arg(errnoText(error));
-        }
-        return std::nullopt;
+    const Entry entry = look(name);
+    if (entry.kind != Entry::Kind::Regular && entry.kind != Entry::Kind::Link) {
+        return false;
     }
-    const QString folder = QFile::decodeName(buffer);
-    if (!QFileInfo(folder).isDir()) {
-        *reason = tr("the folder it was started in no longer exists");
-        return std::nullopt;
-    }
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return ::unlinkat(m_fd.get(), native(name).constData(), 0) == 0;
 }
 
-bool diskFull(const QString& dir) {
-    const QStorageInfo storage(dir);
-    return storage.isValid() && storage.bytesAvailable() < fullDiskBytes;
-}
-
-QString writeFailure(const QString& dir, qint64 size, const QString& otherwise) {
-    if (diskFull(dir)) {
+QString Folder::writeFailure(qint64 size, int error) const {
+    struct statvfs room {};
+    if (error == ENOSPC || error == EDQUOT ||
+        (m_fd.valid() && ::fstatvfs(m_fd.get(), &room) == 0 &&
+         qint64(room.f_bavail) * qint64(room.f_frsize) < fullDiskBytes)) {
         return tr("the disk is full");
     }
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        static_cast<rlim_t>(size) > limit.rlim_cur) {
+        (error == EFBIG || static_cast<rlim_t>(size) > limit.rlim_cur)) {
         return tr("it is larger than the file size limit of %1 bytes").arg(limit.rlim_cur);
     }
-    return otherwise;
+    return errnoText(error);
 }
 
 void ignoreFileSizeSignal() {

@@ -8,76 +8,149 @@
 #include <QString>
 
 // std
-#include <optional>
+#include <functional>
 
-// File access in a folder the game does not control. Whatever stands at a
-// name the game uses (a link out of the folder, a FIFO, a socket, a device, a
-// folder) is found before anything is opened: nothing is written, created,
-// renamed or deleted outside the folder, and no open can block.
+// File access in a folder the game does not control. The folder is opened
+// once as a descriptor and every file is reached relative to it, by a plain
+// name, without following a link: a folder that is moved or renamed, or whose
+// name is not valid text, stays the folder the game works in, and whatever
+// stands at a name (a link, a FIFO, a socket, a device, a folder) is never
+// read, written, created or removed through. No open can block.
 namespace safefile {
 
-// Thrown for a path that is not absolute: the game's folder could not be
-// resolved at start-up, so there is nowhere files may go. The player was told
-// once; handlers drop it without a message.
-class NoFolderError : public GameError {
+// A file that could not be read or written: the message is
+// "Could not <action> <name>: <reason>"; reason() is its last part.
+class FileError : public GameError {
   public:
-    using GameError::GameError;
+    FileError(const QString& action, const QString& name, const QString& reason);
+    QString reason() const { return m_reason; }
+
+  private:
+    QString m_reason;
 };
 
-// What stands at a path.
+// Thrown when the game has no folder: it could not be opened at start-up, so
+// there is nowhere files may go. The player was told once; handlers drop it
+// without a message.
+class NoFolderError : public FileError {
+  public:
+    using FileError::FileError;
+};
+
+// An open file descriptor, closed when it goes.
+class Descriptor {
+  public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor();
+    Descriptor(Descriptor&& other) noexcept;
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    // Closes now; the result of close(2).
+    int close();
+
+  private:
+    int m_fd = -1;
+};
+
+// What stands at a name in the folder, looked at without following a link.
 struct Entry {
     enum class Kind {
-        Missing,     // nothing: a write creates path
-        Regular,     // a regular file at path
-        LinkOutside, // a link whose target lies outside the folder
-        NotAFile,    // a FIFO, socket, device, folder or a chain of links too long
+        Missing,  // nothing: a write creates it
+        Regular,  // a regular file
+        Link,     // a link, wherever it leads
+        NotAFile, // a FIFO, socket, device or folder
     };
     Kind kind = Kind::Missing;
-    // Where a read or write goes: the path itself, or where links inside the
-    // folder lead.
-    QString path;
-    // For LinkOutside and NotAFile: why it is not used, as the end of
+    qint64 size = -1;
+    qint64 modifiedNs = 0;    // last change of the content, for caches
+    unsigned permissions = 0; // of a regular file: its mode bits
+    // For Link and NotAFile: why it is not used, as the end of
     // "Could not read nog.txt: <reason>".
     QString reason;
 };
 
-// Looks at path without opening it. Links are followed as long as their
-// targets stay inside the folder holding path (or a folder below it). Throws
-// NoFolderError for a relative path.
-Entry inspect(const QString& path);
+// How a written file reaches the disk.
+enum class Durability {
+    Synced,   // data files: on disk before the rename
+    Unsynced, // pictures: the game can write them again
+};
 
-// The first maxBytes bytes of the regular file at path (or fewer). Opens
-// without blocking and never through a link out of the folder. Throws
-// GameError "Could not read <name>: <reason>".
-QByteArray readPrefix(const QString& path, qint64 maxBytes);
+// What the writer does about a link standing at the name.
+enum class AtLink {
+    Report,  // data files: the link stays and the write fails naming it
+    Replace, // pictures: the file is renamed over the link
+};
 
-// Replaces the file at path by bytes in one step: a temporary file beside it
-// is written, then renamed over path. A link in path's place is replaced by the
-// file itself, so its target is never touched; a link inside the folder is
-// followed. Not synced to disk: for files the game can make again. On failure
-// returns false with the reason; path then stays as it was.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason);
+// The game's working folder, held open for the whole run.
+class Folder {
+  public:
+    // No folder: every file operation throws NoFolderError.
+    Folder() = default;
+    // The folder the process runs in. When it cannot be opened (or was
+    // removed) the result is not open and problem() says why.
+    static Folder working();
+    // The folder at path, given in the platform's own bytes.
+    static Folder open(const QByteArray& path);
 
-// Removes a regular file or a link (never a link's target) at path. Anything
-// else stays. Returns true when something was removed.
-bool removeFileOrLink(const QString& path);
+    bool isOpen() const { return m_fd.valid(); }
+    QString problem() const { return m_problem; }
+    // The folder's name as it is shown in messages, ending in "/". Never used
+    // to reach a file.
+    QString displayName() const { return m_name; }
 
-// The working folder with a trailing "/", or nothing; then reason says why.
-std::optional<QString> workingFolder(QString* reason);
+    Entry look(const QString& name) const;
+    bool exists(const QString& name) const { return look(name).kind != Entry::Kind::Missing; }
 
-// True when the file system holding dir has no room left.
-bool diskFull(const QString& dir);
+    // The first maxBytes bytes of the regular file name (or fewer). Throws
+    // FileError "Could not read <name>: <reason>".
+    QByteArray readPrefix(const QString& name, qint64 maxBytes) const;
 
-// Why writing size bytes into dir failed, when the platform's own words
-// (given as otherwise) do not say: the disk is full, or the process's file
-// size limit is below size.
-QString writeFailure(const QString& dir, qint64 size, const QString& otherwise);
+    // Hands the regular file name to take in pieces, no more than maxBytes
+    // in all, until take returns false. True when the file ended within
+    // maxBytes. Throws as readPrefix.
+    bool readPieces(const QString& name, qint64 maxBytes,
+                    const std::function<bool(const char*, qsizetype)>& take) const;
+
+    // The one way the game writes a file: a temporary file is created in the
+    // folder, written, synced if asked, and renamed onto name, so a failure
+    // or a crash leaves the old file whole and nothing is ever written
+    // through a name. A FIFO, socket, device or folder at name is left alone
+    // and named in the FileError thrown; so is a link, unless atLink says to
+    // replace it. A data file keeps the permissions of the file it replaces.
+    void write(const QString& name, const QByteArray& bytes, Durability durability,
+               AtLink atLink) const;
+
+    // Removes a regular file or a link (never a link's target) at name.
+    // Anything else stays. True when something was removed.
+    bool remove(const QString& name) const;
+
+    // Why writing size bytes failed with the platform error error: the disk
+    // is full, the process's file size limit is below size, or the
+    // platform's own words.
+    QString writeFailure(qint64 size, int error) const;
+
+    // The descriptor; throws NoFolderError "Could not use <name>: ..." when
+    // there is no folder.
+    int handle(const QString& name) const;
+
+  private:
+    Descriptor m_fd;
+    QString m_name;
+    QString m_problem;
+};
+
+// The platform's words for an error number.
+QString errnoText(int error);
 
 // A write beyond the process's file size limit then fails with an error
 // instead of ending the process. Call once at process start.
 void ignoreFileSizeSignal();
 
 // "Could not <action> <file name>: <reason>"
-QString fileError(const QString& action, const QString& path, const QString& reason);
+QString fileError(const QString& action, const QString& name, const QString& reason);
 
 } // namespace safefile

@@ -50,11 +50,14 @@ class SystemInfo {
     virtual unsigned processorCount() const = 0;
 };
 
-// The local date and time, with the zone the player is in.
+// The local date and time, with the zone the player is in, and a steady count
+// of milliseconds for measuring how long something took: the date and time
+// may be set back or forward at any moment, the count only goes on.
 class Clock {
   public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    virtual qint64 steadyMs() const = 0;
 };
 
 // The set of services one main window uses; the objects belong to whoever

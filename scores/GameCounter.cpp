@@ -1,9 +1,7 @@
+// own
 #include "scores/GameCounter.h"
-
+#include "platform/FolderLock.h"
 #include "scores/TextFile.h"
-
-// Qt
-#include <QFileInfo>
 
 // std
 #include <optional>
@@ -13,7 +11,6 @@ namespace scores {
 namespace {
 
 constexpr int fieldWidth = 4;
-constexpr int lockTimeoutMs = 5000;
 constexpr QLatin1String counterName("nog.txt");
 constexpr QLatin1String firstGame("   1");
 
@@ -46,13 +43,12 @@ QString counterField(int value) {
 
 } // namespace
 
-CounterResult advanceGameCounter(const QString& dir) {
-    const QString path = dir + counterName;
-    const FileLock lock(path, lockTimeoutMs);
+CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause) {
+    const safefile::FolderLock lock(folder, counterName, pause);
 
     CounterResult result;
-    if (QFileInfo::exists(path)) {
-        const QStringList lines = readTextLines(path, 1);
+    if (folder.exists(counterName)) {
+        const QStringList lines = readTextLines(folder, counterName, 1).lines;
         QString field = lines.isEmpty() ? QString() : lines.first().left(fieldWidth);
         if (field.size() == fieldWidth && field.at(fieldWidth - 1) == u' ')
             field = firstGame;
@@ -72,7 +68,7 @@ CounterResult advanceGameCounter(const QString& dir) {
         result.field = firstGame;
     }
 
-    writeFileAtomically(path, encodeLines({result.field}));
+    writeDataFile(folder, counterName, encodeLines({result.field}));
     return result;
 }
 

@@ -1,7 +1,12 @@
 #pragma once
 
+// own
+#include "platform/SafeFile.h"
+
 // Qt
 #include <QString>
+
+class Pause;
 
 // The game counter nog.txt in the game's folder: one line holding the number
 // of the current game, right-aligned in four characters ("   1").
@@ -18,13 +23,12 @@ struct CounterResult {
     QString warning;
 };
 
-// Counts one more game and writes the counter back in one step, holding
-// nog.txt.lock meanwhile. Only the first four characters of the first line
-// count; a field whose fourth character is a space is taken as "   1". The
-// number may have leading spaces and a sign. Numbers of five digits keep
-// their first four. Throws GameError naming nog.txt when it cannot be read
-// or written; the old file is then left as it was.
-CounterResult advanceGameCounter(const QString& dir);
+// Counts one more game and writes the counter back in one step, holding the
+// lock on nog.txt.lock meanwhile (pause waits between attempts). Only the first four characters of
+// the first line count; a field whose fourth character is a space is taken as "   1". The number
+// may have leading spaces and a sign. Numbers of five digits keep their first four. Throws
+// GameError naming nog.txt when it cannot be read or written; the old file is then left as it was.
+CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause);
 
 // "game no: " + field
 QString gameNumberText(const QString& field);

@@ -1,46 +1,32 @@
+// own
 #include "scores/HighScoreStore.h"
-
-// Qt
-#include <QFileInfo>
-
-// std
-#include <utility>
+#include "platform/GameError.h"
 
 namespace scores {
 
-namespace {
-
-constexpr QLatin1String listName("highscore.txt");
-constexpr QLatin1String backupName("highscore2.txt");
-
-} // namespace
-
-HighScoreStore::HighScoreStore(QString dir) : m_dir(std::move(dir)) {}
-
-QString HighScoreStore::path() const {
-    return m_dir + listName;
-}
-
-QString HighScoreStore::backupPath() const {
-    return m_dir + backupName;
-}
+HighScoreStore::HighScoreStore(const safefile::Folder& folder) : m_folder(folder) {}
 
 bool HighScoreStore::exists() const {
-    return QFileInfo::exists(path());
+    return m_folder.isOpen() && m_folder.exists(listName);
 }
 
 QStringList HighScoreStore::readLines() const {
-    return readTextLines(path(), maxEntries);
+    return readTextLines(m_folder, listName, maxEntries).lines;
 }
 
 void HighScoreStore::writeLines(const QStringList& lines) const {
-    writeFileAtomically(path(), encodeLines(lines));
+    // Read again under the caller's lock: what is on disk now decides.
+    // Anything but a regular file is named by the writer.
+    if (m_folder.look(listName).kind == safefile::Entry::Kind::Regular &&
+        !readTextLines(m_folder, listName, maxEntries).whole)
+        throw GameError(notWholeError(listName, maxEntries));
+    writeDataFile(m_folder, listName, encodeLines(lines));
 }
 
 void HighScoreStore::createEmptyIfMissing() const {
     // Without a folder (the working folder was gone at start-up) there is
     // nowhere to keep one, and the player has been told so.
-    if (!m_dir.isEmpty() && !exists())
+    if (m_folder.isOpen() && !exists())
         writeLines({});
 }
 
@@ -66,13 +52,14 @@ RankResult HighScoreStore::sort(SortKey key) const {
 }
 
 void HighScoreStore::newList() const {
+    // The backup keeps the old list whole, so the fresh one may replace it
+    // whatever it held.
     if (exists())
-        writeFileAtomically(backupPath(), readFileBytes(path()));
-    writeLines(freshList());
+        writeDataFile(m_folder, backupName, readFileBytes(m_folder, listName));
+    writeDataFile(m_folder, listName, encodeLines(freshList()));
 }
 
-ListLock::ListLock(const QString& dir) : ListLock(dir, defaultTimeoutMs) {}
-
-ListLock::ListLock(const QString& dir, int timeoutMs) : m_lock(dir + listName, timeoutMs) {}
+ListLock::ListLock(const safefile::Folder& folder, Pause& pause, int timeoutMs)
+    : m_lock(folder, HighScoreStore::listName, pause, timeoutMs) {}
 
 } // namespace scores

@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "platform/FolderLock.h"
+#include "platform/SafeFile.h"
 #include "scores/Ranking.h"
 #include "scores/ScoreLine.h"
 #include "scores/TextFile.h"
@@ -15,19 +18,23 @@ namespace scores {
 
 class HighScoreStore {
   public:
-    // dir is the folder with a trailing "/", or "" when the game has none.
-    explicit HighScoreStore(QString dir);
+    static constexpr QLatin1String listName{"highscore.txt"};
+    static constexpr QLatin1String backupName{"highscore2.txt"};
 
-    QString path() const;
-    QString backupPath() const;
-    // True when anything, even a folder, has the list's name.
+    // The folder outlives the store. Without a folder every step throws
+    // NoFolderError, but for createEmptyIfMissing.
+    explicit HighScoreStore(const safefile::Folder& folder);
+
+    // True when anything, even a folder or a link, has the list's name.
     bool exists() const;
 
     // The first 12 lines. Throws GameError naming the file when it cannot be
-    // read (a folder in its place included).
+    // read (a folder or a link in its place included).
     QStringList readLines() const;
-    // Replaces the list in one step, CR LF after every line. Throws GameError;
-    // the old file is then left exactly as it was.
+    // Replaces the list in one step, CR LF after every line. A list on disk
+    // that holds more than the first 12 lines read (see TextLines::whole) is
+    // not replaced: that would lose what follows. Throws GameError; the old
+    // file is then left exactly as it was.
     void writeLines(const QStringList& lines) const;
 
     // For the viewers: an empty list where there is none (and nothing when
@@ -48,25 +55,20 @@ class HighScoreStore {
     void newList() const;
 
   private:
-    QString m_dir;
+    const safefile::Folder& m_folder;
 };
 
-// Holds the list's lock file (highscore.txt.lock) while alive, so that two
+// Holds the list's lock (on highscore.txt.lock) while alive, so that two
 // games finishing at once in one folder do not overwrite each other's result.
 class ListLock {
   public:
-    static constexpr int defaultTimeoutMs = 5000;
-
-    explicit ListLock(const QString& dir);
     // Throws GameError naming the list when the lock is not had within
-    // timeoutMs.
-    ListLock(const QString& dir, int timeoutMs);
-    ~ListLock() = default;
-    ListLock(const ListLock&) = delete;
-    ListLock& operator=(const ListLock&) = delete;
+    // timeoutMs; pause does the waiting between attempts.
+    ListLock(const safefile::Folder& folder, Pause& pause,
+             int timeoutMs = safefile::FolderLock::defaultTimeoutMs);
 
   private:
-    FileLock m_lock;
+    safefile::FolderLock m_lock;
 };
 
 } // namespace scores

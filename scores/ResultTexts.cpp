@@ -41,7 +41,11 @@ QString savedClickText(int clicks) {
 }
 
 QString elapsedText(const QDateTime& start, const QDateTime& now) {
-    const qint64 seconds = start.secsTo(now);
+    return elapsedText(start.msecsTo(now));
+}
+
+QString elapsedText(qint64 ms) {
+    const qint64 seconds = ms / 1000;
     if (seconds < 0)
         return QStringLiteral("00:00:00");
     if (seconds >= secondsPerDay)

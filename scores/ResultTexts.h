@@ -22,8 +22,10 @@ QString clickText(int clicks);
 // characters would give a much better "123").
 QString savedClickText(int clicks);
 
-// The time from start to now as hh:nn:ss. A game of 24 hours or more shows
-// "23:59:59"; a clock that went backwards gives "00:00:00".
+// A time taken, in milliseconds, as hh:nn:ss. A game of 24 hours or more
+// shows "23:59:59"; a negative time gives "00:00:00".
+QString elapsedText(qint64 ms);
+// The time from start to now on the wall clock, as elapsedText(ms) gives it.
 QString elapsedText(const QDateTime& start, const QDateTime& now);
 
 // A time of day as hh:nn:ss ("00:00:00" for an invalid time).

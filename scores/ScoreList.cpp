@@ -35,8 +35,8 @@ void ScoreList::loadAsStored(const HighScoreStore& store) {
     }
 }
 
-Row resultRow(const QString& name, const QDateTime& start, const QDateTime& finish, int clicks) {
-    return {QString(), name, elapsedText(start, finish), dateText(finish.date()),
+Row resultRow(const QString& name, qint64 elapsedMs, const QDateTime& finish, int clicks) {
+    return {QString(), name, elapsedText(elapsedMs), dateText(finish.date()),
             savedClickText(clicks)};
 }
 

@@ -42,8 +42,9 @@ class ScoreList {
     Table m_rows;
 };
 
-// A finished game's row: the name as taken, the time from start to finish,
-// the finishing date and the clicks as stored (the rank is given on entry).
-Row resultRow(const QString& name, const QDateTime& start, const QDateTime& finish, int clicks);
+// A finished game's row: the name as taken, the time the game took (in
+// milliseconds, from a clock nobody sets), the finishing date and the clicks
+// as stored (the rank is given on entry).
+Row resultRow(const QString& name, qint64 elapsedMs, const QDateTime& finish, int clicks);
 
 } // namespace scores

@@ -28,8 +28,12 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QString folder(const QTemporaryDir& dir) {
-    return dir.path() + QLatin1Char('/');
+safefile::Folder folder(const QString& path) {
+    return safefile::Folder::open(QFile::encodeName(path));
+}
+
+safefile::Folder folder(const QTemporaryDir& dir) {
+    return folder(dir.path());
 }
 
 bool isFaceSized(const QString& name) {
@@ -175,7 +179,7 @@ void TstAssets::extractReportsUnwritableFolder() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(writeFile(dir.filePath("nog.txt"), "1"));
-    const QString target = folder(dir) + subfolder;
+    const QString target = dir.path() + QLatin1Char('/') + subfolder;
     if (readOnly) {
         QVERIFY(QDir(dir.path()).mkdir("locked"));
         QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
@@ -186,7 +190,7 @@ void TstAssets::extractReportsUnwritableFolder() {
 
     QStringList failures;
     try {
-        failures = assets::extractAll(target);
+        failures = assets::extractAll(folder(target));
     } catch (...) {
         QFAIL("extractAll threw");
     }
@@ -241,7 +245,7 @@ void TstAssets::deleteRemovesOnlyPictures() {
     expected.sort();
     QCOMPARE(left, expected);
     assets::deleteAll(folder(dir)); // nothing to delete is fine too
-    assets::deleteAll(folder(dir) + "not-there/");
+    assets::deleteAll(folder(dir.filePath("not-there")));
 }
 
 void TstAssets::loadPicture_data() {
@@ -275,7 +279,7 @@ void TstAssets::loadPicture() {
     if (!fileContent.isNull()) {
         QVERIFY(writeFile(path, fileContent));
     }
-    const QImage picture = assets::loadPicture(path, "img19");
+    const QImage picture = assets::loadPicture(folder(dir), "img19");
     QCOMPARE(picture, QImage::fromData(assets::embeddedImage(expected), "BMP"));
 }
 
@@ -288,7 +292,7 @@ void TstAssets::loadPictureThrowsNamingTheFile() {
             QVERIFY(writeFile(path, "garbage"));
         }
         try {
-            assets::loadPicture(path, "img99");
+            assets::loadPicture(folder(dir), "img99");
             QFAIL("no GameError");
         } catch (const GameError& error) {
             QVERIFY2(error.message().contains(path), qPrintable(error.message()));
@@ -324,7 +328,7 @@ void TstAssets::cacheFollowsTheFileAndStaysBounded() {
     }
     QCOMPARE(cache.size(), 2);
     // Without a folder: the built-in copy, whatever the working folder holds.
-    QCOMPARE(cache.picture(QString(), "img19.bmp"), embedded("img19"));
+    QCOMPARE(cache.picture(safefile::Folder(), "img19.bmp"), embedded("img19"));
 }
 
 void TstAssets::facesTellApart() {

@@ -38,15 +38,14 @@ class BoardTest : public QObject {
   private:
     static QImage back(GameHarness& h) { return h.image(1)->picture(); }
     static QImage face(GameHarness& h, int position) {
-        return assets::loadPicture(h.path(QStringLiteral("img%1.bmp").arg(h.state.cards[position])),
+        return assets::loadPicture(h.state.folder,
                                    QStringLiteral("img%1").arg(h.state.cards[position]));
     }
 };
 
 void BoardTest::startShowsThirtySixCardBacks() {
     GameHarness h;
-    const QImage cardBack =
-        assets::loadPicture(h.path(QStringLiteral("empty.bmp")), QStringLiteral("empty"));
+    const QImage cardBack = assets::loadPicture(h.state.folder, QStringLiteral("empty"));
     QVERIFY(!cardBack.isNull());
     for (int k = 1; k <= 36; ++k) {
         QCOMPARE(h.image(k)->picture(), cardBack);
@@ -235,8 +234,7 @@ void BoardTest::sixteenthPairShowsItsPicture() {
     h.window().cardClick(b);
     QVERIFY(!h.image(38)->isHidden());
     QVERIFY(h.image(38)->stretch());
-    QCOMPARE(h.image(38)->picture(),
-             assets::loadPicture(h.path(QStringLiteral("engerl.bmp")), QStringLiteral("engerl")));
+    QCOMPARE(h.image(38)->picture(), assets::loadPicture(h.state.folder, QStringLiteral("engerl")));
 }
 
 void BoardTest::firstCardsHideTheInformationLabels() {

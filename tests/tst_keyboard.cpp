@@ -91,8 +91,7 @@ void KeyboardTest::spaceAndEnterTurnTheFocusedCard() {
     QCOMPARE(h.state.clicks, 1);
     QCOMPARE(h.state.firstpos, 7);
     const QString face = QStringLiteral("img%1").arg(h.state.cards[7]);
-    QCOMPARE(h.image(7)->picture(),
-             assets::loadPicture(h.path(face + QStringLiteral(".bmp")), face));
+    QCOMPARE(h.image(7)->picture(), assets::loadPicture(h.state.folder, face));
 }
 
 void KeyboardTest::keysOnFaceUpCardsAreIgnored() {

@@ -182,8 +182,7 @@ void LifecycleTest::newGameCountsAndDealsAfresh() {
     QVERIFY(h.state.cards != firstDeal);
     QCOMPARE(h.state.pairs, 0);
     QCOMPARE(h.state.clicks, 0);
-    const QImage back =
-        assets::loadPicture(h.path(QStringLiteral("empty.bmp")), QStringLiteral("empty"));
+    const QImage back = assets::loadPicture(h.state.folder, QStringLiteral("empty"));
     for (int k = 1; k <= 36; ++k) {
         QCOMPARE(h.image(k)->picture(), back);
     }
@@ -221,8 +220,7 @@ void LifecycleTest::endShowsThePictureOfTheStartSeconds() {
     h.findAllPairs();
     // The picture stays loaded after the ending hid it again.
     QVERIFY(h.image(40)->isHidden());
-    QCOMPARE(h.image(40)->picture(),
-             assets::loadPicture(h.path(QStringLiteral("metoo.bmp")), QStringLiteral("metoo")));
+    QCOMPARE(h.image(40)->picture(), assets::loadPicture(h.state.folder, QStringLiteral("metoo")));
 }
 
 void LifecycleTest::endingHoldsThePicturesThenHidesThem() {

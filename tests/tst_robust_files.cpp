@@ -66,6 +66,9 @@ QString cellProblem(const scores::Table& table) {
     return {};
 }
 
+// What the list's writers say when the list holds more than they read.
+const QString notWhole = scores::notWholeError(listName, scores::maxEntries);
+
 // A finished game's row as the window builds it.
 scores::Row resultRow(QRandomGenerator& random) {
     const QDateTime start(QDate(2026, 12, 7), QTime(16, 58, 14));
@@ -148,17 +151,21 @@ void RobustFilesTest::scoreReaders() {
 
 void RobustFilesTest::checkScoreReaders(const QString& dir, const QByteArray& bytes,
                                         QRandomGenerator& random, bool writers) {
-    const scores::HighScoreStore store(dir);
-    QVERIFY(hostile::writeAll(store.path(), bytes));
+    const safefile::Folder folder = hostile::folderAt(dir);
+    const scores::HighScoreStore store(folder);
+    const QString listPath = dir + listName;
+    const QString backupPath = dir + QStringLiteral("highscore2.txt");
+    QVERIFY(hostile::writeAll(listPath, bytes));
 
-    const QStringList expected =
-        hostile::expectedLines(bytes, scores::maxEntries, scores::maxLineLength,
-                               scores::maxEntries * scores::bytesPerLine);
+    const QStringList expected = hostile::expectedLines(
+        bytes, scores::maxEntries, scores::maxLineLength, scores::maxReadBytes);
+    const bool whole = hostile::expectedWhole(bytes, scores::maxEntries, scores::maxReadBytes);
+    QCOMPARE(scores::readTextLines(folder, listName, scores::maxEntries).whole, whole);
     const QStringList lines = store.readLines();
     QCOMPARE(lines.size(), expected.size());
     QVERIFY(lines == expected);
     QVERIFY(store.readForResultEntry() == expected);
-    QCOMPARE(hostile::readAll(store.path()), bytes);
+    QCOMPARE(hostile::readAll(listPath), bytes);
 
     // The grid as the window keeps it (12 rows), and one that is too small.
     for (const std::size_t rows : {std::size_t{12}, std::size_t{0}}) {
@@ -202,33 +209,37 @@ void RobustFilesTest::checkScoreReaders(const QString& dir, const QByteArray& by
     if (!writers) {
         return;
     }
-    // Ranking on disk, twice over the same hostile start.
+    // Ranking on disk, twice over the same hostile start. A list holding more
+    // than was read is not rewritten: the rest would be lost.
     for (const SortKey key : {SortKey::Time, SortKey::Clicks}) {
-        QVERIFY(hostile::writeAll(store.path(), bytes));
-        store.sort(key);
-        const QString problem = hostile::listProblem(store.path());
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(hostile::writeAll(listPath, bytes));
+        QCOMPARE(errorOf([&] { store.sort(key); }), whole ? QString() : notWhole);
+        const QString problem = hostile::listProblem(listPath);
+        QVERIFY2(whole ? problem.isEmpty() : hostile::readAll(listPath) == bytes,
+                 qPrintable(problem));
     }
 
     // A new list keeps the hostile one byte for byte; one too big to be a
     // list is refused with a message, and nothing changes.
-    QVERIFY(hostile::writeAll(store.path(), bytes));
-    QFile::remove(store.backupPath());
+    QVERIFY(hostile::writeAll(listPath, bytes));
+    QFile::remove(backupPath);
     if (bytes.size() > scores::maxFileBytes) {
         const QString message = errorOf([&] { store.newList(); });
         QVERIFY2(message.startsWith(QLatin1String("Could not keep highscore.txt: ")),
                  qPrintable(message));
-        QCOMPARE(hostile::readAll(store.path()), bytes);
-        QVERIFY(!QFile::exists(store.backupPath()));
+        QCOMPARE(hostile::readAll(listPath), bytes);
+        QVERIFY(!QFile::exists(backupPath));
     } else {
         store.newList();
-        QCOMPARE(hostile::readAll(store.backupPath()), bytes);
-        QCOMPARE(hostile::readAll(store.path()), scores::encodeLines(scores::freshList()));
+        QCOMPARE(hostile::readAll(backupPath), bytes);
+        QCOMPARE(hostile::readAll(listPath), scores::encodeLines(scores::freshList()));
     }
 
     // The game counter.
     QVERIFY(hostile::writeAll(dir + counterName, bytes));
-    const scores::CounterResult counted = scores::advanceGameCounter(dir);
+    FakeClock clock;
+    FakePause pause(clock);
+    const scores::CounterResult counted = scores::advanceGameCounter(folder, pause);
     const QString problem = counterProblem(dir + counterName, counted);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
@@ -262,10 +273,18 @@ void RobustFilesTest::checkWindowHandlers(GameHarness& h, Kind kind, QRandomGene
                                           bool wholeGame) {
     TForm1& window = h.window();
     h.fakes.dialogs.shown.clear();
-    auto plant = [&] { QVERIFY(hostile::writeAll(h.path(listName), hostile::make(kind, random))); };
+    // A list that holds more than its first 12 lines stays as planted, with
+    // one message saying so; any other is rewritten well-formed.
+    QByteArray planted;
+    auto plant = [&] {
+        planted = hostile::make(kind, random);
+        QVERIFY(hostile::writeAll(h.path(listName), planted));
+    };
     auto listIsWellFormed = [&] {
         const QString problem = hostile::listProblem(h.path(listName));
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        const bool kept =
+            !hostile::expectedWhole(planted, scores::maxEntries, scores::maxReadBytes);
+        QVERIFY2(kept ? h.read(listName) == planted : problem.isEmpty(), qPrintable(problem));
     };
 
     // The handlers run as the player starts them, so an error would end in a
@@ -300,10 +319,11 @@ void RobustFilesTest::checkWindowHandlers(GameHarness& h, Kind kind, QRandomGene
         QVERIFY2(counter.size() <= 6 && counter.endsWith("\r\n"), counter.constData());
     }
 
-    // Only the counter may complain (it does not hold a number); every list
-    // here was readable.
+    // Only the counter may complain (it does not hold a number), and a list
+    // holding more than was read; every list here was readable.
     for (const FakeDialogs::Shown& shown : h.fakes.dialogs.shown) {
-        QVERIFY2(shown.text.startsWith(QLatin1String("The game counter nog.txt holds")),
+        QVERIFY2(shown.text.startsWith(QLatin1String("The game counter nog.txt holds")) ||
+                     shown.text.startsWith(notWhole),
                  qPrintable(shown.text));
     }
 }
@@ -334,12 +354,15 @@ void RobustFilesTest::folderInPlaceForTheScores_data() {
     // Reading and writing the list itself with a folder in its place is
     // covered by the store's own tests; these are the steps built on them.
     QTest::addColumn<FolderAction>("action");
-    auto store = [](const QString& dir) { return scores::HighScoreStore(dir); };
-    QTest::newRow("sort on time") << FolderAction(
-        [=](auto dir) { store(dir).sort(SortKey::Time); });
-    QTest::newRow("sort on clicks")
-        << FolderAction([=](auto dir) { store(dir).sort(SortKey::Clicks); });
-    QTest::newRow("newList") << FolderAction([=](auto dir) { store(dir).newList(); });
+    auto act = [](const std::function<void(const scores::HighScoreStore&)>& step) {
+        return FolderAction([step](const QString& dir) {
+            const safefile::Folder folder = hostile::folderAt(dir);
+            step(scores::HighScoreStore(folder));
+        });
+    };
+    QTest::newRow("sort on time") << act([](auto& store) { store.sort(SortKey::Time); });
+    QTest::newRow("sort on clicks") << act([](auto& store) { store.sort(SortKey::Clicks); });
+    QTest::newRow("newList") << act([](auto& store) { store.newList(); });
 }
 
 void RobustFilesTest::folderInPlaceForTheScores() {

@@ -1,6 +1,8 @@
 // The game counter nog.txt.
 
 #include "support/ErrorOf.h"
+#include "support/Fakes.h"
+#include "support/HostileFiles.h"
 #include "scores/GameCounter.h"
 
 #include "platform/GameError.h"
@@ -18,6 +20,13 @@ using namespace scores;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The counter of the folder dir, counted on as a game there would.
+CounterResult countIn(const QString& dir) {
+    FakeClock clock;
+    FakePause pause(clock);
+    return advanceGameCounter(hostile::folderAt(dir), pause);
+}
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -80,7 +89,7 @@ void TestScoresCounter::advance() {
     const QString dir = tmp.path() + "/";
     if (before)
         QVERIFY(writeAll(dir + "nog.txt", *before));
-    const CounterResult result = advanceGameCounter(dir);
+    const CounterResult result = countIn(dir);
     QCOMPARE(result.field, field);
     QCOMPARE(result.show, show);
     if (notNumber.isEmpty())
@@ -99,12 +108,12 @@ void TestScoresCounter::unreadableOrUnwritable() {
     const QString dir = tmp.path() + "/";
 
     QVERIFY(QDir().mkdir(dir + "nog.txt"));
-    QString message = errorOf([&] { advanceGameCounter(dir); });
+    QString message = errorOf([&] { countIn(dir); });
     QVERIFY2(message.startsWith("Could not read nog.txt: "), qPrintable(message));
     QVERIFY(QFileInfo(dir + "nog.txt").isDir());
 
     QVERIFY(writeAll(dir + "plain", "x"));
-    message = errorOf([&] { advanceGameCounter(dir + "plain/"); });
+    message = errorOf([&] { countIn(dir + "plain"); });
     QVERIFY2(message.contains("nog.txt"), qPrintable(message));
     QCOMPARE(readAll(dir + "plain"), QByteArray("x"));
 }

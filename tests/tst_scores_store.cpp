@@ -2,6 +2,8 @@
 // lists, sorting on disk, and the lock two games in one folder share.
 
 #include "support/ErrorOf.h"
+#include "support/Fakes.h"
+#include "support/HostileFiles.h"
 #include "support/WriteBlocker.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ResultTexts.h"
@@ -94,12 +96,14 @@ class TestScoresStore : public QObject {
   private:
     std::optional<QTemporaryDir> m_tmp;
     QString m_dir;
+    safefile::Folder m_folder;
 };
 
 void TestScoresStore::init() {
     m_tmp.emplace();
     QVERIFY(m_tmp->isValid());
     m_dir = m_tmp->path() + "/";
+    m_folder = hostile::folderAt(m_dir);
 }
 
 void TestScoresStore::readLines_data() {
@@ -111,7 +115,7 @@ void TestScoresStore::readLines_data() {
     QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("empty lines") << QByteArray("\n\r\n\nx") << QStringList{"", "", "", "x"};
-    QTest::newRow("CR alone") << QByteArray("a\rb\r\r\nc\r") << QStringList{"a\rb\r", "c\r"};
+    QTest::newRow("CR alone") << QByteArray("a\rb\r\r\nc\r") << QStringList{"a", "b", "", "c"};
     QTest::newRow("NUL and 8-bit")
         << QByteArray("a\0b\xe9\xff\n", 6)
         << QStringList{QString::fromLatin1(QByteArray("a\0b\xe9\xff", 5))};
@@ -128,56 +132,57 @@ void TestScoresStore::readLines_data() {
 void TestScoresStore::readLines() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    const HighScoreStore store(m_dir);
-    QVERIFY(writeAll(store.path(), bytes));
+    const HighScoreStore store(m_folder);
+    QVERIFY(writeAll((m_dir + "highscore.txt"), bytes));
     QCOMPARE(store.readLines(), lines);
 }
 
 void TestScoresStore::readsAHugeLine() {
-    // A long line is cut and the lines after it still count; a huge one ends
-    // the reading, so a file of gigabytes costs no more than a small one.
-    const HighScoreStore store(m_dir);
+    // A long line is cut and the lines after it still count, up to the
+    // reader's bound; past it the reading ends, so a file of gigabytes costs
+    // no more than a small one, and the list is not rewritten.
+    const HighScoreStore store(m_folder);
     const QByteArray wide(1000, 'x');
     const QByteArray huge(3 * 1024 * 1024, 'x');
-    QVERIFY(writeAll(store.path(), wide + "\r\nsecond\r\n" + huge + "\r\nthird\r\n"));
-    QStringList lines = store.readLines();
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines.at(0), QString(maxLineLength, u'x'));
-    QCOMPARE(lines.at(1), "second");
-    QCOMPARE(lines.at(2), QString(maxLineLength, u'x'));
+    const QString cut(maxLineLength, u'x');
+    QVERIFY(writeAll((m_dir + "highscore.txt"), wide + "\r\nsecond\r\n" + huge + "\r\nthird\r\n"));
+    QCOMPARE(store.readLines(), QStringList({cut, "second", cut, "third"}));
+    QCOMPARE(errorOf([&] { store.writeLines({"x"}); }), QString());
 
-    QVERIFY(writeAll(store.path(), huge + "\r\nsecond\r\n"));
-    lines = store.readLines();
-    QCOMPARE(lines, QStringList{QString(maxLineLength, u'x')});
+    const QByteArray past = huge + huge + "\r\nsecond\r\n";
+    QVERIFY(writeAll((m_dir + "highscore.txt"), past));
+    QCOMPARE(store.readLines(), QStringList{cut});
+    QCOMPARE(errorOf([&] { store.sort(SortKey::Time); }), notWholeError("highscore.txt", 12));
+    QCOMPARE(readAll(m_dir + "highscore.txt"), past);
 }
 
 void TestScoresStore::writeLinesAsLatin1WithCrLf() {
-    const HighScoreStore store(m_dir);
+    const HighScoreStore store(m_folder);
     store.writeLines({"Jos\u00e9", "5\u20ac", ""});
-    QCOMPARE(readAll(store.path()), QByteArray("Jos\xe9\r\n5?\r\n\r\n"));
+    QCOMPARE(readAll((m_dir + "highscore.txt")), QByteArray("Jos\xe9\r\n5?\r\n\r\n"));
     store.writeLines({});
-    QCOMPARE(readAll(store.path()), QByteArray());
+    QCOMPARE(readAll((m_dir + "highscore.txt")), QByteArray());
 }
 
 void TestScoresStore::fixedListsOnDisk() {
-    const HighScoreStore store(m_dir);
+    const HighScoreStore store(m_folder);
     store.newList();
-    QCOMPARE(readAll(store.path()), freshBytes());
-    QVERIFY(!QFile::exists(store.backupPath()));
+    QCOMPARE(readAll((m_dir + "highscore.txt")), freshBytes());
+    QVERIFY(!QFile::exists((m_dir + "highscore2.txt")));
 
     store.writeLines(rankingSeedLines());
-    QCOMPARE(readAll(store.path()),
+    QCOMPARE(readAll((m_dir + "highscore.txt")),
              QByteArray("1  Novice                  00:10:00 01.02.1492  111\r\n"
                         "2  King Lear               00:10:01 01.02.1592  111\r\n"
                         "3  Santa Claus             00:10:02 01.02.1692  111\r\n"));
 }
 
 void TestScoresStore::resultEntryWithoutList() {
-    const HighScoreStore store(m_dir);
+    const HighScoreStore store(m_folder);
     QVERIFY(!store.exists());
     const QStringList lines = store.readForResultEntry();
     QVERIFY(lines.isEmpty());
-    QCOMPARE(readAll(store.path()),
+    QCOMPARE(readAll((m_dir + "highscore.txt")),
              QByteArray("1  Novice                  00:10:00 01.02.1492  222\r\n"
                         "2  King Lear               00:10:01 01.02.1592  223\r\n"
                         "3  Santa Claus             00:10:02 01.02.1692  324\r\n"));
@@ -200,11 +205,17 @@ void TestScoresStore::resultEntryRoundTrip_data() {
                                     "3  Santa Claus             00:10:02 01.02.1692  324\r\n"
                                     "4  " +
                                         ann + "\r\n" + blankLines(5, 29) + blankLines(3, 28);
-    // Worst by clicks is 444 in row 3; lines past the twelfth are dropped.
+    // Lines past the twelfth would be lost: the list is not written at all
+    // (no "after"). Blank lines there are no entries.
+    QTest::newRow("full list, fourteen lines")
+        << QByteArray(freshBytes() + "13 x\r\n14 y\r\n") << SortKey::Clicks << QByteArray();
+    QTest::newRow("full list, lone CRs, thirteen lines")
+        << QByteArray(freshBytes().replace("\r\n", "\r") + "13 x") << SortKey::Clicks
+        << QByteArray();
     QByteArray expected = freshBytes();
     expected.replace("3  ....................... 10:10:02 ..........  444", "3  " + ann);
-    QTest::newRow("full list, fourteen lines")
-        << QByteArray(freshBytes() + "13 x\r\n14 y\r\n") << SortKey::Clicks << expected;
+    QTest::newRow("full list, blank lines after it")
+        << QByteArray(freshBytes() + "  \r\n\t\n\r") << SortKey::Clicks << expected;
     // Gaps filled on reading are written back as filled. By time the worst
     // is then 10:11:10 in row 12; by clicks it is the gap's "999".
     QByteArray gaps = freshBytes();
@@ -224,14 +235,15 @@ void TestScoresStore::resultEntryRoundTrip() {
     QFETCH(QByteArray, before);
     QFETCH(SortKey, key);
     QFETCH(QByteArray, after);
-    const HighScoreStore store(m_dir);
-    QVERIFY(writeAll(store.path(), before));
+    const HighScoreStore store(m_folder);
+    QVERIFY(writeAll((m_dir + "highscore.txt"), before));
     ScoreList list;
     const QDateTime start(QDate(2024, 6, 5), QTime(10, 0, 0));
-    const Row result = resultRow(playerName("Ann"), start, start.addSecs(300), 57);
+    const Row result = resultRow(playerName("Ann"), 300'000, start.addSecs(300), 57);
     QVERIFY(list.enterResult(store, result, key) >= 0);
-    list.save(store);
-    QCOMPARE(readAll(store.path()), after);
+    const QString message = errorOf([&] { list.save(store); });
+    QCOMPARE(message, after.isNull() ? notWholeError("highscore.txt", maxEntries) : QString());
+    QCOMPARE(readAll((m_dir + "highscore.txt")), after.isNull() ? before : after);
 }
 
 namespace {
@@ -272,14 +284,14 @@ void TestScoresStore::listRowsOutliveReadings() {
     QFETCH(std::optional<QByteArray>, before);
     QFETCH(QByteArray, after);
     QFETCH(Row, first);
-    const HighScoreStore store(m_dir);
-    QVERIFY(writeAll(store.path(), AnnAndBo));
+    const HighScoreStore store(m_folder);
+    QVERIFY(writeAll((m_dir + "highscore.txt"), AnnAndBo));
     ScoreList list;
     list.loadAsStored(store);
     const Row bo = list.rows().at(1);
-    QVERIFY(QFile::remove(store.path()));
+    QVERIFY(QFile::remove((m_dir + "highscore.txt")));
     if (before)
-        QVERIFY(writeAll(store.path(), *before));
+        QVERIFY(writeAll((m_dir + "highscore.txt"), *before));
     switch (reader) {
     case Names:
         list.loadNames(store);
@@ -289,24 +301,24 @@ void TestScoresStore::listRowsOutliveReadings() {
         break;
     default: {
         const QDateTime end(QDate(2027, 1, 1), QTime(0, 0, 5));
-        const Row result = resultRow("Dee", end.addSecs(-9), end, 4321);
+        const Row result = resultRow("Dee", 9000, end, 4321);
         QCOMPARE(list.enterResult(store, result, SortKey::Clicks), 0);
     }
     }
     QCOMPARE(list.rows().size(), std::size_t(12));
     QCOMPARE(list.rows().at(0), first);
     QCOMPARE(list.rows().at(1), bo);
-    QCOMPARE(readAll(store.path()), after);
+    QCOMPARE(readAll((m_dir + "highscore.txt")), after);
 }
 
 void TestScoresStore::unreadableListLeavesTheRows() {
-    const HighScoreStore store(m_dir);
-    QVERIFY(writeAll(store.path(), AnnAndBo));
+    const HighScoreStore store(m_folder);
+    QVERIFY(writeAll((m_dir + "highscore.txt"), AnnAndBo));
     ScoreList list;
     list.loadAsStored(store);
     const Table before = list.rows();
-    QVERIFY(QFile::remove(store.path()));
-    QVERIFY(QDir().mkdir(store.path()));
+    QVERIFY(QFile::remove((m_dir + "highscore.txt")));
+    QVERIFY(QDir().mkdir((m_dir + "highscore.txt")));
     const Row result{"", "Dee", "00:00:09", "01.01.2027", "  9"};
     for (int reader : {Names, AsStored, Entry}) {
         const QString message = errorOf([&] {
@@ -343,64 +355,65 @@ void TestScoresStore::sortOnDisk() {
     QFETCH(std::optional<QByteArray>, before);
     QFETCH(QByteArray, after);
     QFETCH(bool, compared);
-    const HighScoreStore store(m_dir);
+    const HighScoreStore store(m_folder);
     if (before)
-        QVERIFY(writeAll(store.path(), *before));
+        QVERIFY(writeAll((m_dir + "highscore.txt"), *before));
     const RankResult result = store.sort(SortKey::Time);
     QCOMPARE(result.compared, compared);
-    QCOMPARE(readAll(store.path()), after);
+    QCOMPARE(readAll((m_dir + "highscore.txt")), after);
     QCOMPARE(crlf(result.lines), after);
 }
 
 void TestScoresStore::createEmptyIfMissing() {
-    const HighScoreStore store(m_dir);
+    const HighScoreStore store(m_folder);
     store.createEmptyIfMissing();
     QVERIFY(store.exists());
-    QCOMPARE(readAll(store.path()), QByteArray());
-    QVERIFY(writeAll(store.path(), "kept"));
+    QCOMPARE(readAll((m_dir + "highscore.txt")), QByteArray());
+    QVERIFY(writeAll((m_dir + "highscore.txt"), "kept"));
     store.createEmptyIfMissing();
-    QCOMPARE(readAll(store.path()), QByteArray("kept"));
+    QCOMPARE(readAll((m_dir + "highscore.txt")), QByteArray("kept"));
 }
 
 void TestScoresStore::newListKeepsBackup() {
-    const HighScoreStore store(m_dir);
+    const HighScoreStore store(m_folder);
     const QByteArray odd("1  hand-made\n\0\xff\r", 16);
-    QVERIFY(writeAll(store.path(), odd));
-    QVERIFY(writeAll(store.backupPath(), "older backup"));
+    QVERIFY(writeAll((m_dir + "highscore.txt"), odd));
+    QVERIFY(writeAll((m_dir + "highscore2.txt"), "older backup"));
     store.newList();
-    QCOMPARE(readAll(store.backupPath()), odd);
-    QCOMPARE(readAll(store.path()), freshBytes());
+    QCOMPARE(readAll((m_dir + "highscore2.txt")), odd);
+    QCOMPARE(readAll((m_dir + "highscore.txt")), freshBytes());
 }
 
 void TestScoresStore::newListFailsWhenBackupCannotBeWritten() {
-    const HighScoreStore store(m_dir);
+    const HighScoreStore store(m_folder);
     const QByteArray list = crlf(resultSeedLines());
-    QVERIFY(writeAll(store.path(), list));
-    QVERIFY(QDir().mkdir(store.backupPath()));
+    QVERIFY(writeAll((m_dir + "highscore.txt"), list));
+    QVERIFY(QDir().mkdir((m_dir + "highscore2.txt")));
     const QString message = errorOf([&] { store.newList(); });
     QVERIFY2(message.contains("highscore2.txt"), qPrintable(message));
-    QCOMPARE(readAll(store.path()), list);
-    QVERIFY(QFileInfo(store.backupPath()).isDir());
+    QCOMPARE(readAll((m_dir + "highscore.txt")), list);
+    QVERIFY(QFileInfo((m_dir + "highscore2.txt")).isDir());
 }
 
 void TestScoresStore::failedWriteKeepsOldFile() {
     QVERIFY(QDir().mkdir(m_dir + "list"));
-    const HighScoreStore store(m_dir + "list/");
+    const safefile::Folder folder = hostile::folderAt(m_dir + "list");
+    const HighScoreStore store(folder);
     const QByteArray old = crlf(resultSeedLines());
-    QVERIFY(writeAll(store.path(), old));
+    QVERIFY(writeAll(m_dir + "list/highscore.txt", old));
     QString message;
     {
         const WriteBlocker blocker(m_dir + "list");
         message = errorOf([&] { store.writeLines(freshList()); });
     }
     QVERIFY2(message.startsWith("Could not write highscore.txt: "), qPrintable(message));
-    QCOMPARE(readAll(store.path()), old);
+    QCOMPARE(readAll(m_dir + "list/highscore.txt"), old);
     QCOMPARE(QDir(m_dir + "list").entryList(QDir::Files), QStringList{"highscore.txt"});
 }
 
 void TestScoresStore::folderInPlaceOfTheList() {
-    const HighScoreStore store(m_dir);
-    QVERIFY(QDir().mkdir(store.path()));
+    const HighScoreStore store(m_folder);
+    QVERIFY(QDir().mkdir((m_dir + "highscore.txt")));
     QVERIFY(store.exists());
     QString message = errorOf([&] { store.readLines(); });
     QVERIFY2(message.startsWith("Could not read highscore.txt: "), qPrintable(message));
@@ -408,28 +421,33 @@ void TestScoresStore::folderInPlaceOfTheList() {
     QVERIFY2(message.startsWith("Could not read highscore.txt: "), qPrintable(message));
     message = errorOf([&] { store.writeLines({"x"}); });
     QVERIFY2(message.startsWith("Could not write highscore.txt: "), qPrintable(message));
-    QVERIFY(QFileInfo(store.path()).isDir());
+    QVERIFY(QFileInfo((m_dir + "highscore.txt")).isDir());
 }
 
 void TestScoresStore::parentIsAFile() {
     QVERIFY(writeAll(m_dir + "plain", "x"));
-    const HighScoreStore store(m_dir + "plain/");
+    const safefile::Folder folder = hostile::folderAt(m_dir + "plain");
+    const HighScoreStore store(folder);
     QVERIFY(!store.exists());
     const QString message = errorOf([&] { store.readForResultEntry(); });
-    QVERIFY2(message.startsWith("Could not write highscore.txt: "), qPrintable(message));
+    QVERIFY2(message.startsWith("Could not use highscore.txt: "), qPrintable(message));
     QCOMPARE(readAll(m_dir + "plain"), QByteArray("x"));
 }
 
 void TestScoresStore::secondLockWaitsForTheFirst() {
+    FakeClock clock;
+    FakePause pause(clock);
     std::optional<ListLock> first;
-    first.emplace(m_dir);
-    QElapsedTimer timer;
-    timer.start();
-    const QString message = errorOf([&] { ListLock second(m_dir, 300); });
-    QVERIFY(timer.elapsed() >= 250);
-    QVERIFY2(message.startsWith("Could not lock highscore.txt: "), qPrintable(message));
+    first.emplace(m_folder, pause);
+    // A second game has a descriptor of its own on the folder.
+    const safefile::Folder other = hostile::folderAt(m_dir);
+    const QString message = errorOf([&] { ListLock second(other, pause, 300); });
+    // Waited for through the pause, in steps, no longer than asked.
+    QCOMPARE(pause.now(), 300);
+    QVERIFY(pause.calls.size() > 1);
+    QVERIFY2(message.startsWith("Could not lock highscore.txt: another game"), qPrintable(message));
     first.reset();
-    QCOMPARE(errorOf([&] { ListLock second(m_dir, 300); }), QString());
+    QCOMPARE(errorOf([&] { ListLock second(other, pause, 300); }), QString());
 }
 
 void TestScoresStore::staleLockDoesNotBlock() {
@@ -452,7 +470,10 @@ void TestScoresStore::staleLockDoesNotBlock() {
     contents.replace(0, lineEnd, QByteArray::number(child));
     QVERIFY(writeAll(lockPath, contents));
 
-    QCOMPARE(errorOf([&] { ListLock lock(m_dir, 1000); }), QString());
+    FakeClock clock;
+    FakePause pause(clock);
+    QCOMPARE(errorOf([&] { ListLock lock(m_folder, pause); }), QString());
+    QVERIFY(pause.calls.isEmpty());
     QVERIFY(!QFile::exists(lockPath));
 }
 

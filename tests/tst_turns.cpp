@@ -118,9 +118,10 @@ void TurnsTest::newGameForgetsTheOldOne() {
     game::switchSound(state, false);
     const int generation = state.generation;
     const QDateTime now(QDate(2026, 12, 8), QTime(9, 1, 2));
-    game::newGame(state, now);
+    game::newGame(state, now, 4711);
     QCOMPARE(state.clicks, 0);
     QCOMPARE(state.starttime, now);
+    QCOMPARE(state.startSteadyMs, 4711);
     QVERIFY(!state.soundoff);
     QCOMPARE(state.pairs, 0);
     QVERIFY(!state.faceUp[1]);
@@ -143,7 +144,7 @@ void TurnsTest::rankingChoiceAndMark() {
     QFETCH(QList<int>, choices);
     QFETCH(QString, mark);
     game::GameState state;
-    game::startUp(state, QStringLiteral("/games/"));
+    game::startUp(state, safefile::Folder());
     for (int choice : choices) {
         game::chooseRanking(state, choice == 0 ? game::RankBy::Time : game::RankBy::Clicks);
     }
@@ -170,12 +171,12 @@ void TurnsTest::endPictureFollowsStartSeconds() {
     QFETCH(int, seconds);
     QFETCH(QString, picture);
     game::GameState state;
-    game::stampStartUp(state, QDateTime(QDate(2026, 12, 8), QTime(23, 41, seconds)));
+    game::stampStartUp(state, QDateTime(QDate(2026, 12, 8), QTime(23, 41, seconds)), 0);
     QCOMPARE(state.starttext, QStringLiteral("23:41:%1").arg(seconds, 2, 10, QLatin1Char('0')));
     QCOMPARE(game::endPicture(state), picture);
     // A new game started at seconds of the other parity keeps the picture.
     const int other = (seconds / 10) % 2 == 1 ? 0 : 10;
-    game::newGame(state, QDateTime(QDate(2026, 12, 8), QTime(23, 45, other)));
+    game::newGame(state, QDateTime(QDate(2026, 12, 8), QTime(23, 45, other)), 0);
     QCOMPARE(game::endPicture(state), picture);
 }
 

@@ -1,7 +1,7 @@
-// Two games in one folder at once, as two processes: this test program runs
-// itself again as each game. Both start at the same moment (each counts a game
-// in nog.txt) and both find their last pair at the same moment (each enters its
-// result in highscore.txt); nothing may be lost. A game that crashed while
+// Two to four games in one folder at once, as processes: this test program
+// runs itself again as each game. All start at the same moment (each counts a
+// game in nog.txt) and all find their last pair at the same moment (each
+// enters its result in highscore.txt); nothing may be lost. A game that crashed while
 // holding a lock leaves the lock file behind; the next game takes it over
 // instead of waiting for it.
 
@@ -9,6 +9,7 @@
 #include "app/PictureBox.h"
 #include "app/Unit1.h"
 #include "game/GameState.h"
+#include "platform/FolderLock.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ScoreLine.h"
 #include "scores/TextFile.h"
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,6 +34,7 @@
 #include <memory>
 #include <string>
 #include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -66,6 +69,24 @@ std::pair<int, int> pairOf(const game::GameState& state, int picture) {
     return {first, 0};
 }
 
+// The fake services' pauses take no time, so a game waiting for the other's
+// lock would give up at once. Here the lock's retry steps take real time, as
+// they do in the game, and every other pause none.
+class LockWaitingPause : public Pause {
+  public:
+    explicit LockWaitingPause(Pause& others) : m_others(others) {}
+    void pause(int ms) override {
+        if (ms == safefile::FolderLock::retryMs) {
+            QThread::msleep(static_cast<unsigned long>(ms));
+        } else {
+            m_others.pause(ms);
+        }
+    }
+
+  private:
+    Pause& m_others;
+};
+
 // Starts the real window with fake services in dir on the test's word, types
 // the name, clicks OK and finds every pair, the last one on the test's second
 // word. The exit code is the number of problems the player was told about.
@@ -75,9 +96,12 @@ int playOneGame(const QString& dir, const QString& name, std::uint32_t seed) {
     }
     awaitGo();
     FakeServices fakes;
+    LockWaitingPause pause(fakes.pause);
     game::GameState state;
     state.seed = seed;
-    TForm1 window(state, fakes.services());
+    Services services = fakes.services();
+    TForm1 window(state, Services{pause, services.sound, services.dialogs, services.desktop,
+                                  services.system, services.clock});
     window.Edit1->setText(name);
     window.Panel1->click();
     for (int picture = game::FirstPicture; picture < game::LastPicture; ++picture) {
@@ -107,7 +131,9 @@ int playOneGame(const QString& dir, const QString& name, std::uint32_t seed) {
 [[noreturn]] void crashHoldingLock(const QString& dir, const QString& file) {
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
-    const scores::FileLock lock(dir + file, 1000);
+    const safefile::Folder folder = hostile::folderAt(dir);
+    FakeServices fakes;
+    const safefile::FolderLock lock(folder, file, fakes.pause);
     std::fputs("held\n", stdout);
     std::fflush(stdout);
     std::abort();
@@ -197,25 +223,27 @@ void TwoGamesTest::twoGamesStartAndEndTogether() {
     const QString dir = tmp.path();
     QVERIFY(hostile::writeAll(tmp.filePath(listName), scores::encodeLines(scores::freshList())));
 
-    // Each round adds two results beating the fresh list's worst entries, so
-    // all of them must be there after three rounds.
+    // Rounds of two, three and four games; every result beats the fresh
+    // list's worst entries, so all nine must be there in the end.
     QStringList names;
+    int counted = 0;
     for (int round = 1; round <= 3; ++round) {
-        const QString first = QStringLiteral("Ann %1").arg(round);
-        const QString second = QStringLiteral("Bob %1").arg(round);
-        names << first << second;
-        Game a(playArguments(dir, first, 2 * round));
-        Game b(playArguments(dir, second, 2 * round + 1));
+        std::vector<std::unique_ptr<Game>> games;
+        for (int g = 0; g <= round; ++g) {
+            names << QStringLiteral("Player %1.%2").arg(round).arg(g);
+            games.push_back(std::make_unique<Game>(playArguments(dir, names.last(), ++counted)));
+        }
         // Start together, then end together.
         for (int step = 0; step < 2; ++step) {
-            QCOMPARE(a.nextLine(), QByteArray("ready"));
-            QCOMPARE(b.nextLine(), QByteArray("ready"));
-            a.go();
-            b.go();
+            for (const auto& game : games) {
+                QCOMPARE(game->nextLine(), QByteArray("ready"));
+            }
+            for (const auto& game : games) {
+                game->go();
+            }
         }
-        QVERIFY(a.finish());
-        QVERIFY(b.finish());
-        for (Game* game : {&a, &b}) {
+        for (const auto& game : games) {
+            QVERIFY(game->finish());
             QVERIFY2(game->process().exitStatus() == QProcess::NormalExit &&
                          game->process().exitCode() == 0,
                      game->process().readAllStandardError().constData());
@@ -229,7 +257,7 @@ void TwoGamesTest::twoGamesStartAndEndTogether() {
                 qPrintable(name + QLatin1String(" is missing:\n") + QString::fromLatin1(list)));
         }
         QCOMPARE(hostile::readAll(tmp.filePath(counterName)),
-                 QByteArray::number(2 * round).rightJustified(4) + "\r\n");
+                 QByteArray::number(counted).rightJustified(4) + "\r\n");
         QVERIFY(!QFile::exists(tmp.filePath(listName + QStringLiteral(".lock"))));
         QVERIFY(!QFile::exists(tmp.filePath(counterName + QStringLiteral(".lock"))));
     }

@@ -13,12 +13,18 @@
 #include <functional>
 #include <map>
 
-// A clock that stands still until a test or a pause moves it.
+// A clock that stands still until a test or a pause moves it. A test may
+// also set current alone, as a player setting the date and time would.
 class FakeClock : public Clock {
   public:
     QDateTime now() const override { return current; }
-    void advance(int ms) { current = current.addMSecs(ms); }
+    qint64 steadyMs() const override { return steady; }
+    void advance(int ms) {
+        current = current.addMSecs(ms);
+        steady += ms;
+    }
     QDateTime current{QDate(2026, 12, 7), QTime(16, 58, 14)};
+    qint64 steady = 1'000'000;
 };
 
 // A pause that takes no real time: it moves a virtual time (and the fake

@@ -255,25 +255,44 @@ QString typedName(QRandomGenerator& random) {
     }
 }
 
-QStringList expectedLines(const QByteArray& all, qsizetype maxLines, qsizetype maxLength,
-                          qsizetype maxBytes) {
-    const QByteArray bytes = all.left(maxBytes);
-    QList<QByteArray> pieces = bytes.split('\n');
-    // The piece after the last LF is a line only when it holds something.
-    const bool lastEnded = pieces.last().isEmpty();
-    if (lastEnded) {
+namespace {
+
+// The lines of bytes with every line end (CR LF, LF, lone CR) made one LF.
+QList<QByteArray> plainLines(const QByteArray& bytes) {
+    QByteArray text = bytes;
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    QList<QByteArray> pieces = text.split('\n');
+    // The piece after the last line end is a line only when it holds something.
+    if (pieces.last().isEmpty()) {
         pieces.removeLast();
     }
+    return pieces;
+}
+
+} // namespace
+
+QStringList expectedLines(const QByteArray& all, qsizetype maxLines, qsizetype maxLength,
+                          qsizetype maxBytes) {
+    const QList<QByteArray> pieces = plainLines(all.left(maxBytes));
     QStringList lines;
     for (qsizetype i = 0; i < pieces.size() && lines.size() < maxLines; ++i) {
-        QByteArray line = pieces.at(i);
-        const bool endedByLf = i + 1 < pieces.size() || lastEnded;
-        if (endedByLf && line.endsWith('\r')) {
-            line.chop(1);
-        }
-        lines << QString::fromLatin1(line.left(maxLength));
+        lines << QString::fromLatin1(pieces.at(i).left(maxLength));
     }
     return lines;
+}
+
+bool expectedWhole(const QByteArray& all, qsizetype maxLines, qsizetype maxBytes) {
+    if (all.size() > maxBytes) {
+        return false;
+    }
+    const QList<QByteArray> pieces = plainLines(all);
+    for (qsizetype i = maxLines; i < pieces.size(); ++i) {
+        if (!pieces.at(i).trimmed().isEmpty() || pieces.at(i).contains('\v') ||
+            pieces.at(i).contains('\f')) {
+            return false;
+        }
+    }
+    return true;
 }
 
 QString listProblem(const QString& path) {
@@ -371,6 +390,14 @@ QString shapeName(Shape shape) {
         return QStringLiteral("lock of no known owner");
     case Shape::FullDisk:
         return QStringLiteral("full disk");
+    case Shape::LinkToList:
+        return QStringLiteral("link to the list");
+    case Shape::ForeignLock:
+        return QStringLiteral("another user's stale lock");
+    case Shape::CrOnlyList:
+        return QStringLiteral("CR-only list");
+    case Shape::PaddedList:
+        return QStringLiteral("padded list");
     }
     return {};
 }
@@ -430,6 +457,21 @@ bool plant(Shape shape, const QString& path, const QString& outside, const QByte
     }
     case Shape::UnknownLock:
         return writeAll(path, "written by no game");
+    case Shape::LinkToList:
+        QFile::remove(path);
+        return ::symlink("highscore.txt", native.constData()) == 0;
+    case Shape::ForeignLock: {
+        // As an older game wrote it: a process id that has ended, the
+        // program and the host. Only root can give it to another user.
+        if (!writeAll(path, "2147483646\nkestrelon-memory\n\n")) {
+            return false;
+        }
+        return ::geteuid() != 0 || ::chown(native.constData(), 65534, 65534) == 0;
+    }
+    case Shape::CrOnlyList:
+        return writeAll(path, QByteArray(bytes).replace("\r\n", "\r"));
+    case Shape::PaddedList:
+        return writeAll(path, QByteArray(bytes).replace("\r\n", QByteArray(4000, ' ') + "\r\n"));
     case Shape::SizeLimit:
     case Shape::Vanished:
     case Shape::FullDisk:
@@ -473,6 +515,10 @@ FileSizeLimit::~FileSizeLimit() {
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = m_old;
     setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+safefile::Folder folderAt(const QString& dir) {
+    return safefile::Folder::open(QFile::encodeName(dir));
 }
 
 QByteArray readAll(const QString& path) {

@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "platform/SafeFile.h"
+
 // Qt
 #include <QByteArray>
 #include <QMap>
@@ -34,12 +37,15 @@ QByteArray make(Kind kind, QRandomGenerator& random);
 QString typedName(QRandomGenerator& random);
 
 // The lines a reader of the scores' files must return for bytes, taking at
-// most maxLines from the first maxBytes bytes: a line ends at LF, a CR right
-// before that LF belongs to the line end, a last line without LF counts, and
-// each line keeps only its first maxLength characters. Written plainly, as a
-// second opinion on the reader.
+// most maxLines from the first maxBytes bytes: a line ends at LF, CR LF or a
+// lone CR, a last line without a line end counts, and each line keeps only
+// its first maxLength characters. Written plainly, as a second opinion on the
+// reader.
 QStringList expectedLines(const QByteArray& bytes, qsizetype maxLines, qsizetype maxLength,
                           qsizetype maxBytes);
+// Whether those lines are all the file holds: it ends within maxBytes and
+// every line after the first maxLines is blank (spaces and tabs).
+bool expectedWhole(const QByteArray& bytes, qsizetype maxLines, qsizetype maxBytes);
 
 // What is wrong with the high-score list at path as the game writes it, or ""
 // when nothing is: every line ends in CR LF, at most 12 lines, none longer than
@@ -69,12 +75,17 @@ enum class Shape {
     Vanished,    // the working folder is removed before the game starts
     UnknownLock, // a fresh lock file that names no process
     FullDisk,    // the folder is a small file system of its own, filled up
+    LinkToList,  // a link to the game's own highscore.txt beside it
+    ForeignLock, // a lock file of a dead process, owned by another user (when root)
+    CrOnlyList,  // the list planted with lines ending in CR alone
+    PaddedList,  // the list planted with thousands of blanks after every line
 };
 QString shapeName(Shape shape);
 
 // Puts shape at path. A link out points at outside; a link in points at
 // "inner/<name>" beside path, which takes over what path held (or bytes); a
-// huge sparse file starts with bytes. False when it could not be made.
+// huge sparse file starts with bytes, and so do the CR-only and padded lists
+// (bytes being a list with CR LF line ends). False when it could not be made.
 bool plant(Shape shape, const QString& path, const QString& outside, const QByteArray& bytes);
 
 // Mounts a small file system of its own on folder while alive (root only;
@@ -106,6 +117,9 @@ class FileSizeLimit {
   private:
     quint64 m_old = 0;
 };
+
+// The folder at dir, opened as the game opens its own.
+safefile::Folder folderAt(const QString& dir);
 
 QByteArray readAll(const QString& path);
 bool writeAll(const QString& path, const QByteArray& bytes);
