@@ -11,6 +11,7 @@
 
 // Qt
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -38,8 +39,9 @@ void TForm1::designer1Click() {
     Image37->show();
     Image37->raise();
     // The picture lies in the folder the game started in.
-    Image37->setPicture(assets::loadPicture(QDir::current().filePath(QStringLiteral("me.bmp")),
-                                            QStringLiteral("me")));
+    const QString file = game::designerPicture();
+    Image37->setPicture(
+        assets::loadPicture(QDir::current().filePath(file), QFileInfo(file).completeBaseName()));
     Image37->setStretch(true);
     m_services.pause.pause(2500);
     Image37->hide();
@@ -66,7 +68,7 @@ void TForm1::donation1Click() {
 
 void TForm1::sound1Click() {
     game::switchSound(m_state, true);
-    m_services.sound.play(QStringLiteral("4hrf"));
+    m_services.sound.play(game::soundOnSound());
 }
 
 void TForm1::soundoff1Click() {
@@ -75,7 +77,7 @@ void TForm1::soundoff1Click() {
 
 void TForm1::Timer1Timer() {
     const QDateTime now = m_services.clock.now();
-    m_statusPanels[1]->setText(statusclock::dateText(now.date()));
+    m_statusPanels[1]->setText(statusclock::dateText(now.date(), info::textLocale()));
     m_statusPanels[2]->setText(statusclock::timeText(now));
 }
 
