@@ -112,9 +112,16 @@ Outcome parse(const QStringList& arguments, const i18n::Translation& translation
                 .arg(parser.positionalArguments().first()));
     }
     if (parser.isSet(help)) {
-        // Without an application object the help cannot know the program's name.
+        // Without an application object the help can neither know the
+        // program's name nor translate Qt's words: its usage line and the
+        // options' heading are written anew.
+        const auto qt = [&translation](const char* source) {
+            return translation.qtText("QCommandLineParser", source);
+        };
         QString text = parser.helpText();
-        text.replace(QStringLiteral("<executable_name>"), program);
+        text =
+            qt("Usage: %1").arg(program + u' ' + qt("[options]")) + text.mid(text.indexOf(u'\n'));
+        text.replace(QStringLiteral("\nOptions:\n"), u'\n' + qt("Options:") + u'\n');
         return Outcome{Action::ShowHelp, text, 0, parser.value(language)};
     }
     if (parser.isSet(version)) {

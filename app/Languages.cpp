@@ -63,6 +63,11 @@ QString Translation::text(const char* context, const char* source) const {
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 
+QString Translation::qtText(const char* context, const char* source) const {
+    const QString translated = m_qt.translate(context, source);
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
 void Translation::install() {
     if (!m_game.isEmpty()) {
         QCoreApplication::installTranslator(&m_game);

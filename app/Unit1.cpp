@@ -315,7 +315,7 @@ void TForm1::layoutControls() {
     Label9->setGeometry(SideX, 8, 200, 20);
     Label8->setGeometry(WindowWidth - Margin - 40, 4, 40, 26);
     // A caption longer than the English one pushes the readout to its right.
-    const int captionWidth = qMax(100, Label4->sizeHint().width() + 4);
+    const int captionWidth = qMax(100, Label4->sizeHint().width() + 12);
     Label4->setGeometry(SideX, 32, captionWidth, 20);
     Label5->setGeometry(SideX + captionWidth, 32, 200, 20);
     Label7->setGeometry(SideX, 54, 300, 20);

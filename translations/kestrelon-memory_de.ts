@@ -295,9 +295,10 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Ein Kartenspiel fürs Gedächtnis: Finde die achtzehn Paare unter sechsunddreißig Karten.
-Das Spiel bewahrt seine Bilder, die Bestenliste und den Spielzähler
-in dem Ordner auf, in dem es gestartet wird.</translation>
+        <translation>Ein Kartenspiel fürs Gedächtnis: Finde die achtzehn Paare
+unter sechsunddreißig Karten. Das Spiel bewahrt seine Bilder,
+die Bestenliste und den Spielzähler in dem Ordner auf,
+in dem es gestartet wird.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>

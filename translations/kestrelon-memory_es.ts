@@ -295,8 +295,9 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Un juego de memoria con cartas: encuentra las dieciocho parejas entre treinta y seis cartas.
-El juego guarda sus imágenes, la lista de récords y el contador de partidas
+        <translation>Un juego de memoria con cartas: encuentra las dieciocho parejas
+entre treinta y seis cartas. El juego guarda sus imágenes,
+la lista de récords y el contador de partidas
 en la carpeta desde la que se inicia.</translation>
     </message>
     <message>

@@ -295,9 +295,9 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Un jeu de mémoire avec des cartes : trouve les dix-huit paires parmi trente-six cartes.
-Le jeu garde ses images, ses meilleurs scores et son compteur de parties
-dans le dossier où il est lancé.</translation>
+        <translation>Un jeu de mémoire avec des cartes : trouve les dix-huit paires
+parmi trente-six cartes. Le jeu garde ses images, ses meilleurs
+scores et son compteur de parties dans le dossier où il est lancé.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>

@@ -295,9 +295,9 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Un gioco di memoria con le carte: trova le diciotto coppie tra trentasei carte.
-Il gioco tiene le sue immagini, la classifica e il contatore delle partite
-nella cartella da cui viene avviato.</translation>
+        <translation>Un gioco di memoria con le carte: trova le diciotto coppie
+tra trentasei carte. Il gioco tiene le sue immagini, la classifica
+e il contatore delle partite nella cartella da cui viene avviato.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>

@@ -295,9 +295,9 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Een geheugenspel met kaarten: zoek de achttien paren tussen zesendertig kaarten.
-Het spel bewaart zijn afbeeldingen, de topscores en de spelteller
-in de map waarin het wordt gestart.</translation>
+        <translation>Een geheugenspel met kaarten: zoek de achttien paren
+tussen zesendertig kaarten. Het spel bewaart zijn afbeeldingen,
+de topscores en de spelteller in de map waarin het wordt gestart.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
