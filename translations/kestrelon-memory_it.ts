@@ -391,7 +391,7 @@ Prova «%1 --help» per vedere le opzioni.
          se questo gioco ti piace,
          puoi sostenere
          %1
-         per aiutarla a creare altri giochi gratuiti
+         per aiutarlo a creare altri giochi gratuiti
          per computer e cellulare.
          Puoi fare una donazione a
          %2.
