@@ -19,6 +19,11 @@ QString languageOf(const QString& code) {
     return code.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
 }
 
+QString translatedOrSource(const QTranslator& translator, const char* context, const char* source) {
+    const QString translated = translator.translate(context, source);
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
 } // namespace
 
 QStringList available() {
@@ -59,13 +64,11 @@ Translation::Translation(const QString& language) : m_language(language) {
 }
 
 QString Translation::text(const char* context, const char* source) const {
-    const QString translated = m_game.translate(context, source);
-    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+    return translatedOrSource(m_game, context, source);
 }
 
 QString Translation::qtText(const char* context, const char* source) const {
-    const QString translated = m_qt.translate(context, source);
-    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+    return translatedOrSource(m_qt, context, source);
 }
 
 void Translation::install() {

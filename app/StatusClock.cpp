@@ -48,7 +48,8 @@ QString dateText(const QDate& date, const QLocale& locale) {
         return dateText(date);
     }
     // The language's long date without its weekday: "dddd, d. MMMM yyyy"
-    // becomes "d. MMMM yyyy", "dddd d 'de' MMMM 'de' yyyy" "d 'de' MMMM 'de' yyyy".
+    // becomes "d. MMMM yyyy", "dddd, d 'de' MMMM 'de' yyyy" becomes
+    // "d 'de' MMMM 'de' yyyy".
     static const QRegularExpression weekday(QStringLiteral("dddd[,\\s]*"));
     QString format = locale.dateFormat(QLocale::LongFormat);
     format.remove(weekday);
