@@ -1,5 +1,6 @@
 // own
 #include "app/CommandLine.h"
+#include "app/Languages.h"
 
 // Qt
 #include <QCommandLineParser>
@@ -55,49 +56,78 @@ QStringList argumentsOf(int argc, const char* const* argv) {
 }
 
 Outcome parse(const QStringList& arguments) {
+    return parse(arguments, i18n::Translation(i18n::sourceLanguage.toString()));
+}
+
+Outcome parse(const QStringList& arguments, const i18n::Translation& translation) {
+    // No application object need exist yet: the texts come from the translation itself.
+    const auto translated = [&translation](const char* source) {
+        return translation.text("cli", source);
+    };
     const QString program = arguments.isEmpty() ? QStringLiteral("kestrelon-memory")
                                                 : QFileInfo(arguments.first()).fileName();
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("A memory card game: find the eighteen pairs among thirty-six cards.\n"
-                       "The game keeps its pictures, high-score list and game counter\n"
-                       "in the folder it is started in."));
+    parser.setApplicationDescription(translated(
+        QT_TRANSLATE_NOOP("cli", "A memory card game: find the eighteen pairs among "
+                                 "thirty-six cards.\nThe game keeps its pictures, high-score "
+                                 "list and game counter\nin the folder it is started in.")));
     // Own options rather than addHelpOption(): that one also offers --help-all,
     // which only process() answers, and process() needs an application object.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Print these options and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Print the name and version and exit."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        translated(QT_TRANSLATE_NOOP("cli", "Print these options and exit.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        translated(QT_TRANSLATE_NOOP("cli", "Print the name and version and exit.")));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        translated(QT_TRANSLATE_NOOP("cli",
+                                     "Speak the language CODE, one of: %1. Without this option "
+                                     "the game speaks the desktop's language, or English."))
+            .arg(i18n::available().join(QStringLiteral(", "))),
+        QStringLiteral("CODE"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(language);
     addQtOptions(parser);
 
-    const auto refuse = [&program](const QString& problem) {
+    // The language, when given, is read even from a command line refused
+    // later on, so the complaint can speak it.
+    const auto refuse = [&](const QString& problem) {
         return Outcome{
             Action::Refuse,
-            QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, problem),
-            usageError};
+            translated(QT_TRANSLATE_NOOP("cli", "%1: %2\nTry '%1 --help' for the options.\n"))
+                .arg(program, problem),
+            usageError, parser.value(language)};
     };
     if (!parser.parse(arguments)) {
         return refuse(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return refuse(QStringLiteral("unexpected argument '%1'; the game takes none but its "
-                                     "options.")
-                          .arg(parser.positionalArguments().first()));
+        return refuse(
+            translated(QT_TRANSLATE_NOOP("cli", "unexpected argument '%1'; the game takes none "
+                                                "but its options."))
+                .arg(parser.positionalArguments().first()));
     }
     if (parser.isSet(help)) {
-        // Without an application object the help cannot know the program's name.
+        // Without an application object the help can neither know the
+        // program's name nor translate Qt's words: its usage line and the
+        // options' heading are written anew.
+        const auto qt = [&translation](const char* source) {
+            return translation.qtText("QCommandLineParser", source);
+        };
         QString text = parser.helpText();
-        text.replace(QStringLiteral("<executable_name>"), program);
-        return Outcome{Action::ShowHelp, text, 0};
+        text =
+            qt("Usage: %1").arg(program + u' ' + qt("[options]")) + text.mid(text.indexOf(u'\n'));
+        text.replace(QStringLiteral("\nOptions:\n"), u'\n' + qt("Options:") + u'\n');
+        return Outcome{Action::ShowHelp, text, 0, parser.value(language)};
     }
     if (parser.isSet(version)) {
-        return Outcome{Action::ShowVersion, versionLine() + u'\n', 0};
+        return Outcome{Action::ShowVersion, versionLine() + u'\n', 0, parser.value(language)};
     }
-    return Outcome{};
+    return Outcome{Action::Play, QString(), 0, parser.value(language)};
 }
 
 int report(const Outcome& outcome) {

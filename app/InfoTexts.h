@@ -1,10 +1,16 @@
 #pragma once
 
-// Texts and links behind the information menu items. Pure functions, no widgets.
+// The window's texts: the information menu items' texts and links, the
+// prompts of the name entry and the readouts of the side panel. Pure
+// functions, no widgets. Each text is in the language of the installed
+// translation (context "info"); the English is the source.
 
+// Qt
+#include <QLocale>
 #include <QString>
 #include <QUrl>
 
+// std
 #include <cstdint>
 
 namespace info {
@@ -32,5 +38,22 @@ QString processorsText(unsigned count);
 // Free memory in whole MiB (rounded down), with a point before the last three digits
 // and " MB" appended: 4095 MiB -> "4.095 MB", 87 MiB -> ".87 MB".
 QString freeMemoryText(std::uint64_t bytes);
+
+// The caption before the free memory readout: "free memory:".
+QString freeMemoryCaption();
+
+// The request above the name box at start-up and when the list is hidden.
+QString namePrompt();
+// The request above the name box when a new game starts.
+QString newGamePrompt();
+// The request once the name is taken.
+QString playPrompt();
+
+// The locale of the installed translation's language (English without
+// one): the status bar writes its date the way that language does.
+QLocale textLocale();
+
+// The start line of the side panel: "start : <time>".
+QString startLine(const QString& time);
 
 } // namespace info

@@ -1,7 +1,11 @@
+// own
 #include "app/StatusClock.h"
-
 #include "app/Publisher.h"
 
+// Qt
+#include <QRegularExpression>
+
+// std
 #include <array>
 #include <cstdlib>
 
@@ -37,6 +41,31 @@ QString dateText(const QDate& date) {
     }
     return monthText(date.month()) + u' ' + padded(date.day(), 2) + QStringLiteral(", ") +
            padded(date.year(), 4);
+}
+
+QString dateText(const QDate& date, const QLocale& locale) {
+    if (locale.language() == QLocale::English || !date.isValid()) {
+        return dateText(date);
+    }
+    // The language's long date without its weekday: "dddd, d. MMMM yyyy"
+    // becomes "d. MMMM yyyy", "dddd, d 'de' MMMM 'de' yyyy" becomes
+    // "d 'de' MMMM 'de' yyyy".
+    static const QRegularExpression weekday(QStringLiteral("dddd[,\\s]*"));
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    format.remove(weekday);
+    return locale.toString(date, format.trimmed());
+}
+
+QString widestDateText(const QLocale& locale) {
+    // The longest month name gives the widest text; the day with two digits.
+    QString widest = dateText(QDate(2026, 9, 30), locale);
+    for (int month = 1; month <= 12; ++month) {
+        const QString text = dateText(QDate(2026, month, 28), locale);
+        if (text.size() > widest.size()) {
+            widest = text;
+        }
+    }
+    return widest;
 }
 
 QString utcOffsetText(int offsetSeconds) {

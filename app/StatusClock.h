@@ -3,8 +3,10 @@
 // Texts of the status bar: a fixed notice, the date and the clock with its zone.
 // Pure functions, no widgets, independent of the default locale.
 
+// Qt
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 
@@ -20,6 +22,15 @@ QString monthText(int month);
 // monthText + " " + two-digit day + ", " + four-digit year, e.g. "December 07, 2026"
 // or "March  05, 2027". Empty for an invalid date.
 QString dateText(const QDate& date);
+
+// The date in the language of `locale`: English as dateText above, whatever
+// the country; any other language names the month in its own words and
+// order, without the weekday ("7. Dezember 2026", "7 décembre 2026").
+QString dateText(const QDate& date, const QLocale& locale);
+
+// The longest date dateText(date, locale) writes (the longest month name,
+// a two-digit day), as a text to measure: the status bar keeps its width.
+QString widestDateText(const QLocale& locale);
 
 // "UTC" for offset 0, otherwise "UTC+hh:mm" / "UTC-hh:mm" for the given offset in seconds.
 QString utcOffsetText(int offsetSeconds);

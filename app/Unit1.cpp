@@ -1,7 +1,9 @@
 // own
 #include "app/Unit1.h"
+#include "app/InfoTexts.h"
 #include "app/Layout.h"
 #include "app/PictureBox.h"
+#include "app/StatusClock.h"
 #include "assets/AssetFiles.h"
 #include "game/GameState.h"
 #include "game/Turns.h"
@@ -138,7 +140,7 @@ void TForm1::buildSidePanel(QWidget* board) {
     Label1->setFont(mono);
     Label1->setAccessibleName(tr("Start time and ranked list"));
 
-    Label4->setText(tr("free memory:"));
+    Label4->setText(info::freeMemoryCaption());
     Label5->setAccessibleName(tr("Free memory"));
     Label6->setAccessibleName(tr("Version"));
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -214,7 +216,7 @@ void TForm1::buildStatusBar() {
     // only their own text and never lay out the status bar anew.
     const QFontMetrics metrics(m_statusPanels[1]->font());
     m_statusPanels[1]->setMinimumWidth(
-        metrics.horizontalAdvance(QStringLiteral("September  30, 2026")) + 16);
+        metrics.horizontalAdvance(statusclock::widestDateText(info::textLocale())) + 16);
     m_statusPanels[2]->setMinimumWidth(
         metrics.horizontalAdvance(QStringLiteral("23:59:59 UTC+10:30")) + 16);
     StatusBar1->addWidget(m_statusPanels[0], 1);
@@ -312,8 +314,10 @@ void TForm1::layoutControls() {
 
     Label9->setGeometry(SideX, 8, 200, 20);
     Label8->setGeometry(WindowWidth - Margin - 40, 4, 40, 26);
-    Label4->setGeometry(SideX, 32, 100, 20);
-    Label5->setGeometry(SideX + 100, 32, 200, 20);
+    // A caption longer than the English one pushes the readout to its right.
+    const int captionWidth = qMax(100, Label4->sizeHint().width() + 12);
+    Label4->setGeometry(SideX, 32, captionWidth, 20);
+    Label5->setGeometry(SideX + captionWidth, 32, 200, 20);
     Label7->setGeometry(SideX, 54, 300, 20);
     Image38->setGeometry(SideX, 80, 96, 96);
     Image39->setGeometry(SideX + 112, 80, 96, 96);

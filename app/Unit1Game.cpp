@@ -1,6 +1,7 @@
 // The life of a game: start-up, new game, card turns and the ending.
 
 // own
+#include "app/InfoTexts.h"
 #include "app/Layout.h"
 #include "app/PictureBox.h"
 #include "app/StatusClock.h"
@@ -53,7 +54,7 @@ void TForm1::erstelle() {
     Edit1->setCursor(Qt::PointingHandCursor);
     StringGrid1->hide();
     Image37->hide();
-    Label3->setText(scores::namePrompt());
+    Label3->setText(info::namePrompt());
     setFontColour(Label3, Red);
     // The backs are dealt from the built-in picture, decoded once: start-up
     // writes that same picture as the folder's card back.
@@ -63,7 +64,7 @@ void TForm1::erstelle() {
         m_startupProblems << error.message();
     }
     game::stampStartUp(m_state, m_services.clock.now(), m_services.clock.steadyMs());
-    Label1->setText(QStringLiteral("  start : ") + m_state.starttext);
+    Label1->setText(QStringLiteral("  ") + info::startLine(m_state.starttext));
     m_statusPanels[0]->setText(statusclock::noticeText());
     // The player types the name first.
     Edit1->setFocus(Qt::OtherFocusReason);
@@ -130,7 +131,7 @@ void TForm1::start1Click() {
     font.setWordSpacing(0);
     Label3->setFont(font);
     setFontColour(Label3, Red);
-    Label3->setText(QStringLiteral("Please enter your name below, thn click OK!"));
+    Label3->setText(info::newGamePrompt());
     Label6->hide();
     Image38->hide();
     Image39->hide();
@@ -145,7 +146,7 @@ void TForm1::start1Click() {
     StringGrid1->hide();
     Image37->hide();
     dealBacks(m_pictures.picture(m_state.folder, game::backFile()));
-    Label1->setText(QStringLiteral("start : ") + scores::timeText(m_services.clock.now().time()));
+    Label1->setText(info::startLine(scores::timeText(m_services.clock.now().time())));
     Progressbar1->show();
 }
 
@@ -263,13 +264,13 @@ void TForm1::twocheck() {
 }
 
 void TForm1::endGame() {
-    loadPicture(Image39, QStringLiteral("bengerl.bmp"));
+    loadPicture(Image39, game::allPairsPicture());
     Image39->show();
     endanzeige();
     Progressbar1->hide();
     // The sound switch only silences the closing sound; the result is kept either way.
     if (!m_state.soundoff) {
-        m_services.sound.play(QStringLiteral("1tro"));
+        m_services.sound.play(game::closingSound());
     }
     setWindowHeight(layout::WithListHeight);
 }

@@ -10,6 +10,7 @@
 #include "game/Life.h"
 
 // Qt
+#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -37,7 +38,8 @@ void TForm1::designer1Click() {
     Image37->show();
     Image37->raise();
     // The picture lies in the folder the game started in.
-    Image37->setPicture(assets::loadPicture(m_state.folder, QStringLiteral("me")));
+    Image37->setPicture(
+        assets::loadPicture(m_state.folder, QFileInfo(game::designerPicture()).completeBaseName()));
     Image37->setStretch(true);
     m_services.pause.pause(2500);
     Image37->hide();
@@ -64,7 +66,7 @@ void TForm1::donation1Click() {
 
 void TForm1::sound1Click() {
     game::switchSound(m_state, true);
-    m_services.sound.play(QStringLiteral("4hrf"));
+    m_services.sound.play(game::soundOnSound());
 }
 
 void TForm1::soundoff1Click() {
@@ -73,7 +75,7 @@ void TForm1::soundoff1Click() {
 
 void TForm1::Timer1Timer() {
     const QDateTime now = m_services.clock.now();
-    m_statusPanels[1]->setText(statusclock::dateText(now.date()));
+    m_statusPanels[1]->setText(statusclock::dateText(now.date(), info::textLocale()));
     m_statusPanels[2]->setText(statusclock::timeText(now));
 }
 

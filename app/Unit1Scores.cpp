@@ -1,6 +1,7 @@
 // The high-score list on screen and in its file, and the player's name.
 
 // own
+#include "app/InfoTexts.h"
 #include "app/Layout.h"
 #include "app/PictureBox.h"
 #include "app/Unit1.h"
@@ -24,11 +25,11 @@ using layout::DarkRed;
 using layout::Red;
 
 // The heading spaces its words with runs of blanks; widen or narrow the
-// blanks so that "clicks" stands over the grid's last column in whatever
-// font the desktop gives.
+// blanks so that its last word ("clicks") stands over the grid's last column
+// in whatever font the desktop gives.
 void alignHeading(QLabel* label, const QTableWidget* grid) {
     const QString heading = scores::heading();
-    const int clicksAt = static_cast<int>(heading.indexOf(QStringLiteral("clicks")));
+    const int clicksAt = static_cast<int>(heading.lastIndexOf(QLatin1Char(' '))) + 1;
     const int blanks = static_cast<int>(heading.left(clicksAt).count(QLatin1Char(' ')));
     QFont font = label->font();
     font.setWordSpacing(0);
@@ -130,7 +131,7 @@ void TForm1::highscoresoff1Click() {
     font.setPointSize(11);
     font.setWordSpacing(0);
     Label3->setFont(font);
-    Label3->setText(scores::namePrompt());
+    Label3->setText(info::namePrompt());
     Label3->hide();
 }
 
@@ -177,7 +178,7 @@ void TForm1::Panel1Click() {
     font.setWordSpacing(0);
     Label3->setFont(font);
     setFontColour(Label3, DarkRed);
-    Label3->setText(QStringLiteral("Now please click on the icons and find pairs!"));
+    Label3->setText(info::playPrompt());
     Edit1->hide();
     Panel1->hide();
     // Play goes on with the keyboard from the first card.

@@ -3,22 +3,29 @@
 
 // own
 #include "app/CommandLine.h"
+#include "app/Languages.h"
 #include "app/Program.h"
 #include "platform/SafeFile.h"
 
 // Qt
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     // A file size limit makes a write fail like a full disk, not end the game.
     safefile::ignoreFileSizeSignal();
     // Before the QApplication, which needs a display: --help and --version
     // answer on a terminal without one.
-    const cli::Outcome outcome = cli::parse(cli::argumentsOf(argc, argv));
+    const QStringList arguments = cli::argumentsOf(argc, argv);
+    const cli::Outcome outcome = cli::parse(arguments);
+    // The language is chosen before the application exists, so the help and
+    // the complaints speak it too; the translation outlives the application.
+    i18n::Translation translation(i18n::choose(outcome.language, QLocale::system().uiLanguages()));
     if (outcome.action != cli::Action::Play) {
-        return cli::report(outcome);
+        return cli::report(cli::parse(arguments, translation));
     }
     QApplication app(argc, argv);
+    translation.install();
     Program::describeApplication();
     Program program;
     QObject::connect(&program.window(), &TForm1::terminateRequested, &app, &QApplication::quit,

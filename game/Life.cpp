@@ -4,6 +4,7 @@
 #include "game/Turns.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QDateTime>
 
 // std
@@ -56,7 +57,8 @@ void takeName(GameState& state, const QString& name) {
 }
 
 QString rankingMark(const GameState& state) {
-    return state.sortclick ? QStringLiteral("C") : QStringLiteral("T");
+    return state.sortclick ? QCoreApplication::translate("game", "C", "ranking mark: by clicks")
+                           : QCoreApplication::translate("game", "T", "ranking mark: by time");
 }
 
 QString faceFile(const GameState& state, int position) {
@@ -74,6 +76,22 @@ QString pairPicture(int pairs) {
 QString endPicture(const GameState& state) {
     const bool odd = state.starttext.mid(6, 1).toInt() % 2 == 1;
     return odd ? QStringLiteral("kaeptn.bmp") : QStringLiteral("metoo.bmp");
+}
+
+QString allPairsPicture() {
+    return QStringLiteral("bengerl.bmp");
+}
+
+QString designerPicture() {
+    return QStringLiteral("me.bmp");
+}
+
+QString closingSound() {
+    return QStringLiteral("1tro");
+}
+
+QString soundOnSound() {
+    return QStringLiteral("4hrf");
 }
 
 } // namespace game

@@ -36,7 +36,8 @@ void chooseRanking(GameState& state, RankBy by);
 void switchSound(GameState& state, bool on);
 void takeName(GameState& state, const QString& name);
 
-// The mark of the chosen ranking: "C" for clicks, "T" for time.
+// The mark of the chosen ranking: "C" for clicks, "T" for time in English,
+// a letter of the installed translation otherwise (context "game").
 QString rankingMark(const GameState& state);
 
 // The card pictures: the face of a board position, and the card back.
@@ -50,5 +51,15 @@ QString pairPicture(int pairs);
 // The picture closing a game: decided by the tens digit of the start-up
 // time's seconds, "kaeptn.bmp" when it is odd, "metoo.bmp" when it is even.
 QString endPicture(const GameState& state);
+
+// The picture shown with the result when all pairs are found ("bengerl.bmp")
+// and the designer's picture ("me.bmp").
+QString allPairsPicture();
+QString designerPicture();
+
+// The embedded sounds: the one closing a game ("1tro") and the one
+// greeting the sound switched on ("4hrf").
+QString closingSound();
+QString soundOnSound();
 
 } // namespace game

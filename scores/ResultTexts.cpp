@@ -1,4 +1,8 @@
+// own
 #include "scores/ResultTexts.h"
+
+// Qt
+#include <QCoreApplication>
 
 namespace scores {
 
@@ -86,18 +90,19 @@ QString playerName(const QString& typed) {
 }
 
 QString resultLine(const QString& finishTime, const QString& elapsed, const QString& clickText) {
-    return QStringLiteral("finish: ") + finishTime + QStringLiteral(" | total time: ") + elapsed +
-           QStringLiteral(" | clicks: ") + clickText;
+    return QCoreApplication::translate("scores", "finish: %1 | total time: %2 | clicks: %3")
+        .arg(finishTime, elapsed, clickText);
 }
 
 QString heading() {
-    return QStringLiteral("      name") + QString(41, QLatin1Char(' ')) +
-           QStringLiteral("time needed") + QString(11, QLatin1Char(' ')) + QStringLiteral("date") +
-           QString(13, QLatin1Char(' ')) + QStringLiteral("clicks");
-}
-
-QString namePrompt() {
-    return QStringLiteral("First enter your name below, then click OK!");
+    // Each word is translated alone; the runs of blanks between them stay.
+    // The last word is one word in every language: the window lines it up
+    // over the last column.
+    return QStringLiteral("      ") + QCoreApplication::translate("scores", "name") +
+           QString(41, QLatin1Char(' ')) + QCoreApplication::translate("scores", "time needed") +
+           QString(11, QLatin1Char(' ')) + QCoreApplication::translate("scores", "date") +
+           QString(13, QLatin1Char(' ')) +
+           QCoreApplication::translate("scores", "clicks", "the heading's last word: one word");
 }
 
 } // namespace scores

@@ -9,7 +9,8 @@
 // The texts of a finished game: the click count, the times, the player's name
 // and the lines shown around the high-score table. Every text here is built by
 // hand so that neither the locale nor the system settings can change a
-// separator or a digit.
+// separator or a digit. Only the words of the result line and the heading,
+// which no file holds, follow the installed translation (context "scores").
 namespace scores {
 
 // The click count as shown in the result line: counts of two digits get one
@@ -43,10 +44,7 @@ QString playerName(const QString& typed);
 // "finish: <time> | total time: <elapsed> | clicks: <clicks>"
 QString resultLine(const QString& finishTime, const QString& elapsed, const QString& clickText);
 
-// The heading above the table columns (96 characters).
+// The heading above the table columns (96 characters in English).
 QString heading();
-
-// The request shown while the player types the name.
-QString namePrompt();
 
 } // namespace scores

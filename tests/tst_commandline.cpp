@@ -1,5 +1,6 @@
 // own
 #include "app/CommandLine.h"
+#include "app/Languages.h"
 
 // Qt
 #include <QtTest>
@@ -14,6 +15,8 @@ class CommandLineTest : public QObject {
   private slots:
     void argumentsDecideWhatTheProgramDoes_data();
     void argumentsDecideWhatTheProgramDoes();
+    void languageComesFromTheOptionOrTheDesktop_data();
+    void languageComesFromTheOptionOrTheDesktop();
 };
 
 void CommandLineTest::argumentsDecideWhatTheProgramDoes_data() {
@@ -34,9 +37,15 @@ void CommandLineTest::argumentsDecideWhatTheProgramDoes_data() {
     QTest::newRow("qt option with equals sign")
         << QStringList{game, "-style=fusion"} << Action::Play << 0 << none << none;
     QTest::newRow("qt flag") << QStringList{game, "-reverse"} << Action::Play << 0 << none << none;
+    QTest::newRow("language") << QStringList{game, "--language", "de"} << Action::Play << 0 << none
+                              << none;
 
-    const QStringList helpParts{"Usage: kestrelon-memory [options]", "-h, --help", "-v, --version",
-                                "eighteen pairs"};
+    const QStringList helpParts{"Usage: kestrelon-memory [options]",
+                                "-h, --help",
+                                "-v, --version",
+                                "eighteen pairs",
+                                "--language <CODE>",
+                                "en, de, es, fr, it, nl"};
     const QStringList hidden{"platform", "style", "--help-all", "<executable_name>"};
     QTest::newRow("help") << QStringList{game, "--help"} << Action::ShowHelp << 0 << helpParts
                           << hidden;
@@ -83,6 +92,50 @@ void CommandLineTest::argumentsDecideWhatTheProgramDoes() {
     for (const QString& part : absent) {
         QVERIFY2(!outcome.text.contains(part), qPrintable(part + " found in:\n" + outcome.text));
     }
+}
+
+void CommandLineTest::languageComesFromTheOptionOrTheDesktop_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("phrase");
+
+    const QStringList help{"--help"};
+    const QString english = QStringLiteral("Print these options and exit.");
+    QTest::newRow("option beats desktop")
+        << QStringList{"--language", "de", "--help"} << QStringList{"fr-FR"} << "de"
+        << "Zeigt diese Optionen und endet.";
+    QTest::newRow("option en") << QStringList{"--language=en", "--help"} << QStringList{"it"}
+                               << "en" << english;
+    // An unknown language falls back to English, not to the desktop's.
+    QTest::newRow("option unknown")
+        << QStringList{"--language", "xx", "--help"} << QStringList{"de"} << "en" << english;
+    QTest::newRow("desktop with country") << help << QStringList{"es-ES", "es"} << "es"
+                                          << "Muestra estas opciones y termina.";
+    QTest::newRow("desktop, first spoken") << help << QStringList{"pt-BR", "nl"} << "nl"
+                                           << "Toont deze opties en stopt.";
+    QTest::newRow("desktop prefers English")
+        << help << QStringList{"en-GB", "fr"} << "en" << english;
+    QTest::newRow("desktop unknown") << help << QStringList{"pt-BR"} << "en" << english;
+    QTest::newRow("complaint in the language")
+        << QStringList{"--language", "fr", "stray"} << QStringList{} << "fr"
+        << "Essaie « kestrelon-memory --help » pour voir les options.";
+}
+
+// As the program block does: the language from the option or the desktop,
+// then the texts in it.
+void CommandLineTest::languageComesFromTheOptionOrTheDesktop() {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, language);
+    QFETCH(QString, phrase);
+
+    const QStringList arguments = QStringList{"kestrelon-memory"} + options;
+    const QString chosen = i18n::choose(cli::parse(arguments).language, desktop);
+    QCOMPARE(chosen, language);
+    const i18n::Translation translation(chosen);
+    const QString text = cli::parse(arguments, translation).text;
+    QVERIFY2(text.contains(phrase), qPrintable(text));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -2,12 +2,14 @@
 // through the real window with fake services.
 
 // own
+#include "app/Languages.h"
 #include "app/PictureBox.h"
 #include "support/GameHarness.h"
 
 // Qt
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrlQuery>
@@ -25,7 +27,39 @@ class MenuTest : public QObject {
     void webSiteAndMailGoToTheDesktop();
     void soundItems();
     void statusBarShowsNoticeDateAndTime();
+    void windowSpeaksEachLanguage_data();
+    void windowSpeaksEachLanguage();
 };
+
+namespace {
+
+// What a player reads first: the menu titles and items, the prompts, the name
+// box, the free-memory caption, the start line, the date and the heading.
+QStringList firstTexts(GameHarness& h) {
+    TForm1& w = h.window();
+    QStringList texts;
+    for (QAction* action : w.MainMenu1->actions()) {
+        texts << action->text();
+        if (action->menu() != nullptr) {
+            for (QAction* item : action->menu()->actions()) {
+                if (!item->isSeparator()) {
+                    texts << item->text();
+                }
+            }
+        }
+    }
+    texts << h.label(3)->text() << w.Edit1->placeholderText() << h.label(4)->text()
+          << h.label(1)->text() << w.statusText(1);
+    w.currenthighscores1Click();
+    texts << h.label(3)->text();
+    w.Panel1Click();
+    texts << h.label(3)->text();
+    w.start1Click();
+    texts << h.label(3)->text();
+    return texts;
+}
+
+} // namespace
 
 void MenuTest::everyItemIsBoundByName_data() {
     QTest::addColumn<QString>("name");
@@ -140,6 +174,47 @@ void MenuTest::statusBarShowsNoticeDateAndTime() {
     h.window().Timer1Timer();
     QCOMPARE(h.window().statusText(1), QStringLiteral("March  05, 2027"));
     QCOMPARE(h.window().statusText(2), QStringLiteral("00:00:00 CET"));
+}
+
+void MenuTest::windowSpeaksEachLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : i18n::available()) {
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+void MenuTest::windowSpeaksEachLanguage() {
+    QFETCH(QString, language);
+    QStringList english;
+    {
+        GameHarness h;
+        english = firstTexts(h);
+    }
+    i18n::Translation translation(language);
+    translation.install();
+    GameHarness h;
+    const QStringList texts = firstTexts(h);
+    QCOMPARE(texts.size(), english.size());
+    if (language != i18n::sourceLanguage) {
+        // Words a language shares with English.
+        const QStringList shared{"&Version", "&Designer"};
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QVERIFY2(texts[i] != english[i] || shared.contains(texts[i]), qPrintable(texts[i]));
+        }
+    }
+    // Every entry of the menu bar and of each menu has a mnemonic of its own.
+    const QWidget* rows[] = {h.window().MainMenu1, h.window().highscores1, h.window().help1};
+    for (const QWidget* row : rows) {
+        QString taken;
+        for (const QAction* action : row->actions()) {
+            const QString text = action->text();
+            const qsizetype at = text.indexOf(u'&');
+            if (!action->isSeparator()) {
+                QVERIFY2(at >= 0 && !taken.contains(text.at(at + 1).toLower()), qPrintable(text));
+                taken += text.at(at + 1).toLower();
+            }
+        }
+    }
 }
 
 QTEST_MAIN(MenuTest)

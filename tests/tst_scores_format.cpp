@@ -148,7 +148,6 @@ void TestScoresFormat::fixedTexts() {
     QCOMPARE(head.size(), 96);
     QCOMPARE(head, "      name" + QString(41, u' ') + "time needed" + QString(11, u' ') + "date" +
                        QString(13, u' ') + "clicks");
-    QCOMPARE(namePrompt(), "First enter your name below, then click OK!");
 }
 
 void TestScoresFormat::fillForResultEntrySubstitutes_data() {

@@ -17,6 +17,8 @@ class TstStatusClock : public QObject {
     void dateText();
     void dateTextIgnoresDefaultLocale_data();
     void dateTextIgnoresDefaultLocale();
+    void dateInTheLanguage_data();
+    void dateInTheLanguage();
     void timeText_data();
     void timeText();
     void zoneAbbreviationNeverEmpty_data();
@@ -88,6 +90,28 @@ void TstStatusClock::dateTextIgnoresDefaultLocale() {
     QCOMPARE(statusclock::dateText(QDate(2027, 3, 5)), QStringLiteral("March  05, 2027"));
     const QDateTime utc(QDate(2026, 12, 7), QTime(16, 58, 14), QTimeZone::utc());
     QVERIFY(statusclock::timeText(utc).startsWith(QStringLiteral("16:58:14 ")));
+}
+
+void TstStatusClock::dateInTheLanguage_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+    // English keeps its own text whatever the country; the others drop the weekday.
+    QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom)
+                           << QStringLiteral("March  05, 2027");
+    QTest::newRow("de") << QLocale(QLocale::German) << QStringLiteral("5. März 2027");
+    QTest::newRow("es") << QLocale(QLocale::Spanish) << QStringLiteral("5 de marzo de 2027");
+    QTest::newRow("fr") << QLocale(QLocale::French) << QStringLiteral("5 mars 2027");
+    QTest::newRow("it") << QLocale(QLocale::Italian) << QStringLiteral("5 marzo 2027");
+    QTest::newRow("nl") << QLocale(QLocale::Dutch) << QStringLiteral("5 maart 2027");
+}
+
+void TstStatusClock::dateInTheLanguage() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(statusclock::dateText(QDate(2027, 3, 5), locale), expected);
+    // The status bar keeps room for the longest month of the language.
+    QVERIFY(statusclock::widestDateText(locale).size() >=
+            statusclock::dateText(QDate(2027, 3, 5), locale).size());
 }
 
 void TstStatusClock::timeText_data() {

@@ -1,9 +1,11 @@
 // Plays a fixed game in a throw-away working directory and saves two pictures
 // of the main window: board.png mid-game and ending.png after the last pair.
+// The window speaks the user's language, as the game does (LANGUAGE=de ...).
 //
 //   kestrelon-screenshots <output folder>
 
 // own
+#include "app/Languages.h"
 #include "app/Unit1.h"
 #include "game/GameState.h"
 #include "platform/RealServices.h"
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -98,7 +101,9 @@ bool save(TForm1& window, const QDir& out, const QString& name) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    i18n::Translation translation(i18n::choose(QString(), QLocale::system().uiLanguages()));
     QApplication app(argc, argv);
+    translation.install();
     if (argc != 2) {
         QTextStream(stderr) << "usage: kestrelon-screenshots <output folder>\n";
         return 2;

@@ -19,4 +19,4 @@ mkdir -p "$out"
 # The X server, not the offscreen platform, so the window gets real fonts and a frame size.
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    env QT_LOGGING_RULES="qt.multimedia*=false" "$build/tools-screenshots/kestrelon-screenshots" "$out"
+    env LANGUAGE=en QT_LOGGING_RULES="qt.multimedia*=false" "$build/tools-screenshots/kestrelon-screenshots" "$out"

@@ -1,0 +1,534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Pairs found</source>
+        <translation>Gefundene Paare</translation>
+    </message>
+    <message>
+        <source>Designer picture</source>
+        <translation>Bild des Designers</translation>
+    </message>
+    <message>
+        <source>Sixteen pairs found</source>
+        <translation>Sechzehn Paare gefunden</translation>
+    </message>
+    <message>
+        <source>All pairs found</source>
+        <translation>Alle Paare gefunden</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel zu Ende</translation>
+    </message>
+    <message>
+        <source>Start time and ranked list</source>
+        <translation>Startzeit und sortierte Bestenliste</translation>
+    </message>
+    <message>
+        <source>Free memory</source>
+        <translation>Freier Speicher</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Processors</source>
+        <translation>Prozessoren</translation>
+    </message>
+    <message>
+        <source>Ranking by (T time, C clicks)</source>
+        <translation>Sortiert nach (Z Zeit, K Klicks)</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Spielnummer</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>your name</source>
+        <translation>dein Name</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Name des Spielers</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;end</source>
+        <translation>&amp;Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Version</translation>
+    </message>
+    <message>
+        <source>&amp;Designer</source>
+        <translation>&amp;Designer</translation>
+    </message>
+    <message>
+        <source>&amp;New list</source>
+        <translation>&amp;Neue Bestenliste</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;n</source>
+        <translation>Ton &amp;an</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;ff</source>
+        <translation>Ton a&amp;us</translation>
+    </message>
+    <message>
+        <source>&amp;Publisher&apos;s web site</source>
+        <translation>&amp;Webseite des Verlags</translation>
+    </message>
+    <message>
+        <source>&amp;Mail to the publisher</source>
+        <translation>&amp;Mail an den Verlag</translation>
+    </message>
+    <message>
+        <source>&amp;Show high scores</source>
+        <translation>Bestenliste &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide high scores</source>
+        <translation>Bestenliste &amp;ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Free memory and processors</source>
+        <translation>&amp;Freier Speicher und Prozessoren</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;time</source>
+        <translation>Nach Zei&amp;t sortieren</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;clicks</source>
+        <translation>Nach &amp;Klicks sortieren</translation>
+    </message>
+    <message>
+        <source>D&amp;onation</source>
+        <translation>S&amp;pende</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
+        <translation>Das Spiel kann seinen Ordner nicht benutzen: %1. Es zeigt seine eingebauten Bilder und speichert nichts, deshalb wird diesmal kein Ergebnis aufgehoben.</translation>
+    </message>
+    <message>
+        <source>The pictures could not be written into %1, so the game shows its built-in copies.
+%2</source>
+        <translation>Die Bilder konnten nicht in %1 geschrieben werden, deshalb zeigt das Spiel seine eingebauten Bilder.
+%2</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>, turned</source>
+        <translation>, aufgedeckt</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <translation>, gefunden</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3</source>
+        <translation>Karte Reihe %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>. The result was not saved.</source>
+        <translation>. Das Ergebnis wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>assets</name>
+    <message>
+        <source>The %1 %2 is missing from the program.</source>
+        <translation>%1 %2 fehlt im Programm.</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>Das Bild</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Der Klang</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a readable BMP picture</source>
+        <translation>es ist kein lesbares BMP-Bild</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>Could not load the picture %1: %2.</source>
+        <translation>Das Bild %1 konnte nicht geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>roter Kreis</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>blaues Quadrat</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>grünes Dreieck</translation>
+    </message>
+    <message>
+        <source>yellow star</source>
+        <translation>gelber Stern</translation>
+    </message>
+    <message>
+        <source>pink heart</source>
+        <translation>rosa Herz</translation>
+    </message>
+    <message>
+        <source>teal diamond</source>
+        <translation>blaugrüne Raute</translation>
+    </message>
+    <message>
+        <source>navy moon</source>
+        <translation>dunkelblauer Mond</translation>
+    </message>
+    <message>
+        <source>orange sun</source>
+        <translation>orange Sonne</translation>
+    </message>
+    <message>
+        <source>purple cross</source>
+        <translation>lila Kreuz</translation>
+    </message>
+    <message>
+        <source>black arrow</source>
+        <translation>schwarzer Pfeil</translation>
+    </message>
+    <message>
+        <source>olive hexagon</source>
+        <translation>olivgrünes Sechseck</translation>
+    </message>
+    <message>
+        <source>sky blue drop</source>
+        <translation>himmelblauer Tropfen</translation>
+    </message>
+    <message>
+        <source>lime leaf</source>
+        <translation>hellgrünes Blatt</translation>
+    </message>
+    <message>
+        <source>maroon bell</source>
+        <translation>rotbraune Glocke</translation>
+    </message>
+    <message>
+        <source>grey anchor</source>
+        <translation>grauer Anker</translation>
+    </message>
+    <message>
+        <source>brown key</source>
+        <translation>brauner Schlüssel</translation>
+    </message>
+    <message>
+        <source>magenta lightning bolt</source>
+        <translation>magentafarbener Blitz</translation>
+    </message>
+    <message>
+        <source>violet flower</source>
+        <translation>violette Blume</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged in the program.</source>
+        <translation>Das Bild %1 ist im Programm beschädigt.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is missing from the program.</source>
+        <translation>Der Klang %1 fehlt im Programm.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is damaged.</source>
+        <translation>Der Klang %1 ist beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>A memory card game: find the eighteen pairs among thirty-six cards.
+The game keeps its pictures, high-score list and game counter
+in the folder it is started in.</source>
+        <translation>Ein Kartenspiel fürs Gedächtnis: Finde die achtzehn Paare
+unter sechsunddreißig Karten. Das Spiel bewahrt seine Bilder,
+die Bestenliste und den Spielzähler in dem Ordner auf,
+in dem es gestartet wird.</translation>
+    </message>
+    <message>
+        <source>Print these options and exit.</source>
+        <translation>Zeigt diese Optionen und endet.</translation>
+    </message>
+    <message>
+        <source>Print the name and version and exit.</source>
+        <translation>Zeigt Namen und Version und endet.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
+        <translation>Spricht die Sprache CODE, eine von: %1. Ohne diese Option spricht das Spiel die Sprache des Desktops, sonst Englisch.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+„%1 --help“ zeigt die Optionen.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
+        <translation>unerwartetes Argument „%1“; das Spiel nimmt nur seine Optionen an.</translation>
+    </message>
+</context>
+<context>
+    <name>game</name>
+    <message>
+        <source>C</source>
+        <comment>ranking mark: by clicks</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>ranking mark: by time</comment>
+        <translation>Z</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>Please carry on as follows:
+1. At first enter your name on the bottom line,
+   then click OK!
+2. Click on the icons and try to find pairs.
+3. Switch the sound on or off, as you please.
+4. When you have found all the pairs,
+   the highscores will be displayed.
+5. If you want to resume, click &quot;start&quot;,
+   otherwise terminate and click &quot;end&quot;.
+6. Highscores can be sorted on time or clicks.
+   Near the top right corner you see T(time) or C(clicks).
+   Have much fun.</source>
+        <translation>So geht’s:
+1. Gib zuerst unten deinen Namen ein
+   und klicke dann auf OK!
+2. Klicke auf die Karten und finde die Paare.
+3. Schalte den Ton an oder aus, wie du magst.
+4. Wenn du alle Paare gefunden hast,
+   erscheint die Bestenliste.
+5. Für ein neues Spiel klicke auf „Start“,
+   zum Aufhören klicke auf „Ende“.
+6. Die Bestenliste lässt sich nach Zeit oder Klicks sortieren.
+   Oben rechts siehst du Z (Zeit) oder K (Klicks).
+   Viel Spaß!</translation>
+    </message>
+    <message>
+        <source>Version 1.0 2019</source>
+        <translation>Version 1.0 2019</translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Kontakt: </translation>
+    </message>
+    <message>
+        <source>D o n a t i o n</source>
+        <translation>S p e n d e</translation>
+    </message>
+    <message>
+        <source>Dear appreciated customer,
+         if you like this game, 
+         you may wish to support
+         %1
+         in order to enable the development of more free
+         computer- and mobile games.
+         Please contribute to 
+         %2.
+         Have much pleasure.</source>
+        <translation>Liebe Spielerin, lieber Spieler,
+         wenn dir dieses Spiel gefällt,
+         kannst du
+         %1
+         unterstützen, damit noch mehr kostenlose
+         Computer- und Handyspiele entstehen können.
+         Deine Spende geht an
+         %2.
+         Viel Freude!</translation>
+    </message>
+    <message>
+        <source>number of processors: %1</source>
+        <translation>Anzahl Prozessoren: %1</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>free memory:</source>
+        <translation>freier Speicher:</translation>
+    </message>
+    <message>
+        <source>First enter your name below, then click OK!</source>
+        <translation>Gib zuerst unten deinen Namen ein und klicke dann auf OK!</translation>
+    </message>
+    <message>
+        <source>Please enter your name below, thn click OK!</source>
+        <translation>Bitte gib unten deinen Namen ein und klicke dann auf OK!</translation>
+    </message>
+    <message>
+        <source>Now please click on the icons and find pairs!</source>
+        <translation>Und jetzt klicke auf die Karten und finde die Paare!</translation>
+    </message>
+    <message>
+        <source>start : %1</source>
+        <translation>Start: %1</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the code of this translation&apos;s language: de, fr, ...</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>safefile</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>eine FIFO (benannte Pipe)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is in its place</source>
+        <translation>an ihrer Stelle ist %1</translation>
+    </message>
+    <message>
+        <source>Could not %1 %2: %3</source>
+        <translation>%2 konnte nicht %1 werden: %3</translation>
+    </message>
+    <message>
+        <source>use</source>
+        <translation>benutzt</translation>
+    </message>
+    <message>
+        <source>the game&apos;s folder is unknown</source>
+        <translation>der Ordner des Spiels ist unbekannt</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, outside the game&apos;s folder</source>
+        <translation>sie ist eine Verknüpfung auf %1, außerhalb des Spielordners</translation>
+    </message>
+    <message>
+        <source>it is a chain of links too long to follow</source>
+        <translation>sie ist eine zu lange Kette von Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the folder it was started in no longer exists</source>
+        <translation>der Ordner, in dem es gestartet wurde, existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>the path of the folder it was started in is too long</source>
+        <translation>der Pfad des Ordners, in dem es gestartet wurde, ist zu lang</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be found (%1)</source>
+        <translation>der Ordner, in dem es gestartet wurde, ist nicht zu finden (%1)</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>die Festplatte ist voll</translation>
+    </message>
+    <message>
+        <source>it is larger than the file size limit of %1 bytes</source>
+        <translation>sie ist größer als die Dateigrößengrenze von %1 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>scores</name>
+    <message>
+        <source>finish: %1 | total time: %2 | clicks: %3</source>
+        <translation>Ende: %1 | Spielzeit: %2 | Klicks: %3</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>time needed</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <comment>the heading&apos;s last word: one word</comment>
+        <translation>Klicks</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,533 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Pairs found</source>
+        <translation>Paires trouvées</translation>
+    </message>
+    <message>
+        <source>Designer picture</source>
+        <translation>Photo du créateur</translation>
+    </message>
+    <message>
+        <source>Sixteen pairs found</source>
+        <translation>Seize paires trouvées</translation>
+    </message>
+    <message>
+        <source>All pairs found</source>
+        <translation>Toutes les paires trouvées</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Start time and ranked list</source>
+        <translation>Heure de début et meilleurs scores classés</translation>
+    </message>
+    <message>
+        <source>Free memory</source>
+        <translation>Mémoire libre</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Processors</source>
+        <translation>Processeurs</translation>
+    </message>
+    <message>
+        <source>Ranking by (T time, C clicks)</source>
+        <translation>Classement par (T temps, C clics)</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Numéro de la partie</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Consigne</translation>
+    </message>
+    <message>
+        <source>your name</source>
+        <translation>ton nom</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;start</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>&amp;end</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Mode d&apos;emploi</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Version</translation>
+    </message>
+    <message>
+        <source>&amp;Designer</source>
+        <translation>&amp;Créateur</translation>
+    </message>
+    <message>
+        <source>&amp;New list</source>
+        <translation>&amp;Nouvelle liste</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;n</source>
+        <translation>Activer le &amp;son</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;ff</source>
+        <translation>&amp;Couper le son</translation>
+    </message>
+    <message>
+        <source>&amp;Publisher&apos;s web site</source>
+        <translation>Site &amp;web de l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>&amp;Mail to the publisher</source>
+        <translation>&amp;Écrire à l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>&amp;Show high scores</source>
+        <translation>&amp;Afficher les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Hide high scores</source>
+        <translation>&amp;Masquer les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Free memory and processors</source>
+        <translation>Mémoire &amp;libre et processeurs</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;time</source>
+        <translation>Classer par &amp;temps</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;clicks</source>
+        <translation>Classer par &amp;clics</translation>
+    </message>
+    <message>
+        <source>D&amp;onation</source>
+        <translation>&amp;Faire un don</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
+        <translation>Le jeu ne peut pas utiliser son dossier : %1. Il affiche ses images intégrées et n&apos;enregistre rien : cette fois, aucun résultat ne sera gardé.</translation>
+    </message>
+    <message>
+        <source>The pictures could not be written into %1, so the game shows its built-in copies.
+%2</source>
+        <translation>Les images n&apos;ont pas pu être écrites dans %1 : le jeu affiche ses copies intégrées.
+%2</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>face cachée</translation>
+    </message>
+    <message>
+        <source>, turned</source>
+        <translation>, retournée</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <translation>, trouvée</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3</source>
+        <translation>Carte ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>. The result was not saved.</source>
+        <translation>. Le résultat n&apos;a pas été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>assets</name>
+    <message>
+        <source>The %1 %2 is missing from the program.</source>
+        <translation>%1 %2 manque dans le programme.</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>L&apos;image</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Le son</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is not a readable BMP picture</source>
+        <translation>ce n&apos;est pas une image BMP lisible</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Could not load the picture %1: %2.</source>
+        <translation>Impossible de charger l&apos;image %1 : %2.</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>cercle rouge</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>carré bleu</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>triangle vert</translation>
+    </message>
+    <message>
+        <source>yellow star</source>
+        <translation>étoile jaune</translation>
+    </message>
+    <message>
+        <source>pink heart</source>
+        <translation>cœur rose</translation>
+    </message>
+    <message>
+        <source>teal diamond</source>
+        <translation>losange bleu canard</translation>
+    </message>
+    <message>
+        <source>navy moon</source>
+        <translation>lune bleu marine</translation>
+    </message>
+    <message>
+        <source>orange sun</source>
+        <translation>soleil orange</translation>
+    </message>
+    <message>
+        <source>purple cross</source>
+        <translation>croix pourpre</translation>
+    </message>
+    <message>
+        <source>black arrow</source>
+        <translation>flèche noire</translation>
+    </message>
+    <message>
+        <source>olive hexagon</source>
+        <translation>hexagone vert olive</translation>
+    </message>
+    <message>
+        <source>sky blue drop</source>
+        <translation>goutte bleu ciel</translation>
+    </message>
+    <message>
+        <source>lime leaf</source>
+        <translation>feuille vert citron</translation>
+    </message>
+    <message>
+        <source>maroon bell</source>
+        <translation>cloche bordeaux</translation>
+    </message>
+    <message>
+        <source>grey anchor</source>
+        <translation>ancre grise</translation>
+    </message>
+    <message>
+        <source>brown key</source>
+        <translation>clé marron</translation>
+    </message>
+    <message>
+        <source>magenta lightning bolt</source>
+        <translation>éclair magenta</translation>
+    </message>
+    <message>
+        <source>violet flower</source>
+        <translation>fleur violette</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged in the program.</source>
+        <translation>L&apos;image %1 est endommagée dans le programme.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is missing from the program.</source>
+        <translation>Le son %1 manque dans le programme.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is damaged.</source>
+        <translation>Le son %1 est endommagé.</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>A memory card game: find the eighteen pairs among thirty-six cards.
+The game keeps its pictures, high-score list and game counter
+in the folder it is started in.</source>
+        <translation>Un jeu de mémoire avec des cartes : trouve les dix-huit paires
+parmi trente-six cartes. Le jeu garde ses images, ses meilleurs
+scores et son compteur de parties dans le dossier où il est lancé.</translation>
+    </message>
+    <message>
+        <source>Print these options and exit.</source>
+        <translation>Affiche ces options et quitte.</translation>
+    </message>
+    <message>
+        <source>Print the name and version and exit.</source>
+        <translation>Affiche le nom et la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
+        <translation>Parle la langue CODE, parmi : %1. Sans cette option, le jeu parle la langue du bureau, sinon l&apos;anglais.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1 : %2
+Essaie « %1 --help » pour voir les options.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
+        <translation>argument inattendu « %1 » : le jeu n&apos;accepte que ses options.</translation>
+    </message>
+</context>
+<context>
+    <name>game</name>
+    <message>
+        <source>C</source>
+        <comment>ranking mark: by clicks</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>ranking mark: by time</comment>
+        <translation>T</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>Please carry on as follows:
+1. At first enter your name on the bottom line,
+   then click OK!
+2. Click on the icons and try to find pairs.
+3. Switch the sound on or off, as you please.
+4. When you have found all the pairs,
+   the highscores will be displayed.
+5. If you want to resume, click &quot;start&quot;,
+   otherwise terminate and click &quot;end&quot;.
+6. Highscores can be sorted on time or clicks.
+   Near the top right corner you see T(time) or C(clicks).
+   Have much fun.</source>
+        <translation>Voici comment jouer :
+1. Écris d&apos;abord ton nom sur la ligne du bas,
+   puis clique sur OK !
+2. Clique sur les cartes et trouve les paires.
+3. Active ou coupe le son, comme tu préfères.
+4. Quand tu as trouvé toutes les paires,
+   les meilleurs scores s&apos;affichent.
+5. Pour rejouer, clique sur « Jouer »,
+   pour arrêter, clique sur « Quitter ».
+6. Les meilleurs scores se classent par temps ou par clics.
+   En haut à droite, tu vois T (temps) ou C (clics).
+   Amuse-toi bien !</translation>
+    </message>
+    <message>
+        <source>Version 1.0 2019</source>
+        <translation>Version 1.0 2019</translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Contact : </translation>
+    </message>
+    <message>
+        <source>D o n a t i o n</source>
+        <translation>D o n</translation>
+    </message>
+    <message>
+        <source>Dear appreciated customer,
+         if you like this game, 
+         you may wish to support
+         %1
+         in order to enable the development of more free
+         computer- and mobile games.
+         Please contribute to 
+         %2.
+         Have much pleasure.</source>
+        <translation>Chère joueuse, cher joueur,
+         si ce jeu te plaît,
+         tu peux soutenir
+         %1
+         pour l&apos;aider à créer d&apos;autres jeux gratuits
+         pour ordinateur et téléphone.
+         Tu peux faire un don au compte
+         %2.
+         Amuse-toi bien !</translation>
+    </message>
+    <message>
+        <source>number of processors: %1</source>
+        <translation>nombre de processeurs : %1</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>free memory:</source>
+        <translation>mémoire libre :</translation>
+    </message>
+    <message>
+        <source>First enter your name below, then click OK!</source>
+        <translation>Écris d&apos;abord ton nom ci-dessous, puis clique sur OK !</translation>
+    </message>
+    <message>
+        <source>Please enter your name below, thn click OK!</source>
+        <translation>Écris ton nom ci-dessous, puis clique sur OK !</translation>
+    </message>
+    <message>
+        <source>Now please click on the icons and find pairs!</source>
+        <translation>Maintenant, clique sur les cartes et trouve les paires !</translation>
+    </message>
+    <message>
+        <source>start : %1</source>
+        <translation>début : %1</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the code of this translation&apos;s language: de, fr, ...</comment>
+        <translation>fr</translation>
+    </message>
+</context>
+<context>
+    <name>safefile</name>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>un FIFO (tube nommé)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>autre chose qu&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is in its place</source>
+        <translation>%1 se trouve à sa place</translation>
+    </message>
+    <message>
+        <source>Could not %1 %2: %3</source>
+        <translation>Impossible de %1 %2 : %3</translation>
+    </message>
+    <message>
+        <source>use</source>
+        <translation>utiliser</translation>
+    </message>
+    <message>
+        <source>the game&apos;s folder is unknown</source>
+        <translation>le dossier du jeu est inconnu</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, outside the game&apos;s folder</source>
+        <translation>c&apos;est un lien vers %1, hors du dossier du jeu</translation>
+    </message>
+    <message>
+        <source>it is a chain of links too long to follow</source>
+        <translation>c&apos;est une chaîne de liens trop longue à suivre</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lire</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the folder it was started in no longer exists</source>
+        <translation>le dossier où il a été lancé n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>the path of the folder it was started in is too long</source>
+        <translation>le chemin du dossier où il a été lancé est trop long</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be found (%1)</source>
+        <translation>le dossier où il a été lancé est introuvable (%1)</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>it is larger than the file size limit of %1 bytes</source>
+        <translation>il dépasse la taille maximale de fichier de %1 octets</translation>
+    </message>
+</context>
+<context>
+    <name>scores</name>
+    <message>
+        <source>finish: %1 | total time: %2 | clicks: %3</source>
+        <translation>fin : %1 | temps de jeu : %2 | clics : %3</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>time needed</source>
+        <translation>temps de jeu</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <comment>the heading&apos;s last word: one word</comment>
+        <translation>clics</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,533 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Pairs found</source>
+        <translation>Coppie trovate</translation>
+    </message>
+    <message>
+        <source>Designer picture</source>
+        <translation>Foto del designer</translation>
+    </message>
+    <message>
+        <source>Sixteen pairs found</source>
+        <translation>Sedici coppie trovate</translation>
+    </message>
+    <message>
+        <source>All pairs found</source>
+        <translation>Tutte le coppie trovate</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partita finita</translation>
+    </message>
+    <message>
+        <source>Start time and ranked list</source>
+        <translation>Ora di inizio e classifica ordinata</translation>
+    </message>
+    <message>
+        <source>Free memory</source>
+        <translation>Memoria libera</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Processors</source>
+        <translation>Processori</translation>
+    </message>
+    <message>
+        <source>Ranking by (T time, C clicks)</source>
+        <translation>Ordinata per (T tempo, C clic)</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Numero della partita</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Indicazione</translation>
+    </message>
+    <message>
+        <source>your name</source>
+        <translation>il tuo nome</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Nome del giocatore</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>&amp;start</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;end</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Istruzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Versione</translation>
+    </message>
+    <message>
+        <source>&amp;Designer</source>
+        <translation>&amp;Designer</translation>
+    </message>
+    <message>
+        <source>&amp;New list</source>
+        <translation>N&amp;uova classifica</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;n</source>
+        <translation>Con &amp;audio</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;ff</source>
+        <translation>Senza a&amp;udio</translation>
+    </message>
+    <message>
+        <source>&amp;Publisher&apos;s web site</source>
+        <translation>Sito &amp;web dell&apos;editore</translation>
+    </message>
+    <message>
+        <source>&amp;Mail to the publisher</source>
+        <translation>&amp;Scrivi all&apos;editore</translation>
+    </message>
+    <message>
+        <source>&amp;Show high scores</source>
+        <translation>&amp;Mostra la classifica</translation>
+    </message>
+    <message>
+        <source>&amp;Hide high scores</source>
+        <translation>&amp;Nascondi la classifica</translation>
+    </message>
+    <message>
+        <source>&amp;Free memory and processors</source>
+        <translation>&amp;Memoria libera e processori</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;time</source>
+        <translation>Ordina per &amp;tempo</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;clicks</source>
+        <translation>Ordina per &amp;clic</translation>
+    </message>
+    <message>
+        <source>D&amp;onation</source>
+        <translation>D&amp;onazione</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Classifica</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>A&amp;iuto</translation>
+    </message>
+    <message>
+        <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
+        <translation>Il gioco non può usare la sua cartella: %1. Mostra le immagini incorporate e non salva nulla, quindi questa volta nessun risultato verrà conservato.</translation>
+    </message>
+    <message>
+        <source>The pictures could not be written into %1, so the game shows its built-in copies.
+%2</source>
+        <translation>Non è stato possibile scrivere le immagini in %1, quindi il gioco mostra le sue copie incorporate.
+%2</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>coperta</translation>
+    </message>
+    <message>
+        <source>, turned</source>
+        <translation>, scoperta</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <translation>, trovata</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3</source>
+        <translation>Carta riga %1, colonna %2: %3</translation>
+    </message>
+    <message>
+        <source>. The result was not saved.</source>
+        <translation>. Il risultato non è stato salvato.</translation>
+    </message>
+</context>
+<context>
+    <name>assets</name>
+    <message>
+        <source>The %1 %2 is missing from the program.</source>
+        <translation>%1 %2 manca nel programma.</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>L&apos;immagine</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Il suono</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a readable BMP picture</source>
+        <translation>non è un&apos;immagine BMP leggibile</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>Could not load the picture %1: %2.</source>
+        <translation>Impossibile caricare l&apos;immagine %1: %2.</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>cerchio rosso</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>quadrato blu</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>triangolo verde</translation>
+    </message>
+    <message>
+        <source>yellow star</source>
+        <translation>stella gialla</translation>
+    </message>
+    <message>
+        <source>pink heart</source>
+        <translation>cuore rosa</translation>
+    </message>
+    <message>
+        <source>teal diamond</source>
+        <translation>rombo verde acqua</translation>
+    </message>
+    <message>
+        <source>navy moon</source>
+        <translation>luna blu scuro</translation>
+    </message>
+    <message>
+        <source>orange sun</source>
+        <translation>sole arancione</translation>
+    </message>
+    <message>
+        <source>purple cross</source>
+        <translation>croce viola</translation>
+    </message>
+    <message>
+        <source>black arrow</source>
+        <translation>freccia nera</translation>
+    </message>
+    <message>
+        <source>olive hexagon</source>
+        <translation>esagono verde oliva</translation>
+    </message>
+    <message>
+        <source>sky blue drop</source>
+        <translation>goccia azzurra</translation>
+    </message>
+    <message>
+        <source>lime leaf</source>
+        <translation>foglia verde lime</translation>
+    </message>
+    <message>
+        <source>maroon bell</source>
+        <translation>campana bordeaux</translation>
+    </message>
+    <message>
+        <source>grey anchor</source>
+        <translation>ancora grigia</translation>
+    </message>
+    <message>
+        <source>brown key</source>
+        <translation>chiave marrone</translation>
+    </message>
+    <message>
+        <source>magenta lightning bolt</source>
+        <translation>fulmine magenta</translation>
+    </message>
+    <message>
+        <source>violet flower</source>
+        <translation>fiore violetto</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged in the program.</source>
+        <translation>L&apos;immagine %1 è danneggiata nel programma.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is missing from the program.</source>
+        <translation>Il suono %1 manca nel programma.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is damaged.</source>
+        <translation>Il suono %1 è danneggiato.</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>A memory card game: find the eighteen pairs among thirty-six cards.
+The game keeps its pictures, high-score list and game counter
+in the folder it is started in.</source>
+        <translation>Un gioco di memoria con le carte: trova le diciotto coppie
+tra trentasei carte. Il gioco tiene le sue immagini, la classifica
+e il contatore delle partite nella cartella da cui viene avviato.</translation>
+    </message>
+    <message>
+        <source>Print these options and exit.</source>
+        <translation>Mostra queste opzioni ed esce.</translation>
+    </message>
+    <message>
+        <source>Print the name and version and exit.</source>
+        <translation>Mostra il nome e la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
+        <translation>Parla la lingua CODE, una tra: %1. Senza questa opzione il gioco parla la lingua del desktop, altrimenti l&apos;inglese.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Prova «%1 --help» per vedere le opzioni.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
+        <translation>argomento inatteso «%1»; il gioco accetta solo le sue opzioni.</translation>
+    </message>
+</context>
+<context>
+    <name>game</name>
+    <message>
+        <source>C</source>
+        <comment>ranking mark: by clicks</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>ranking mark: by time</comment>
+        <translation>T</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>Please carry on as follows:
+1. At first enter your name on the bottom line,
+   then click OK!
+2. Click on the icons and try to find pairs.
+3. Switch the sound on or off, as you please.
+4. When you have found all the pairs,
+   the highscores will be displayed.
+5. If you want to resume, click &quot;start&quot;,
+   otherwise terminate and click &quot;end&quot;.
+6. Highscores can be sorted on time or clicks.
+   Near the top right corner you see T(time) or C(clicks).
+   Have much fun.</source>
+        <translation>Ecco come si gioca:
+1. Per prima cosa scrivi il tuo nome nella riga in basso,
+   poi fai clic su OK!
+2. Fai clic sulle carte e trova le coppie.
+3. Attiva o togli l&apos;audio, come preferisci.
+4. Quando hai trovato tutte le coppie,
+   compare la classifica.
+5. Per giocare ancora fai clic su «Nuova partita»,
+   per smettere fai clic su «Esci».
+6. La classifica si può ordinare per tempo o per clic.
+   In alto a destra vedi T (tempo) o C (clic).
+   Buon divertimento!</translation>
+    </message>
+    <message>
+        <source>Version 1.0 2019</source>
+        <translation>Versione 1.0 2019</translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Contatto: </translation>
+    </message>
+    <message>
+        <source>D o n a t i o n</source>
+        <translation>D o n a z i o n e</translation>
+    </message>
+    <message>
+        <source>Dear appreciated customer,
+         if you like this game, 
+         you may wish to support
+         %1
+         in order to enable the development of more free
+         computer- and mobile games.
+         Please contribute to 
+         %2.
+         Have much pleasure.</source>
+        <translation>Cara giocatrice, caro giocatore,
+         se questo gioco ti piace,
+         puoi sostenere
+         %1
+         per aiutarlo a creare altri giochi gratuiti
+         per computer e cellulare.
+         Puoi fare una donazione a
+         %2.
+         Buon divertimento!</translation>
+    </message>
+    <message>
+        <source>number of processors: %1</source>
+        <translation>numero di processori: %1</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>free memory:</source>
+        <translation>memoria libera:</translation>
+    </message>
+    <message>
+        <source>First enter your name below, then click OK!</source>
+        <translation>Per prima cosa scrivi il tuo nome qui sotto, poi fai clic su OK!</translation>
+    </message>
+    <message>
+        <source>Please enter your name below, thn click OK!</source>
+        <translation>Scrivi il tuo nome qui sotto, poi fai clic su OK!</translation>
+    </message>
+    <message>
+        <source>Now please click on the icons and find pairs!</source>
+        <translation>Ora fai clic sulle carte e trova le coppie!</translation>
+    </message>
+    <message>
+        <source>start : %1</source>
+        <translation>inizio: %1</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the code of this translation&apos;s language: de, fr, ...</comment>
+        <translation>it</translation>
+    </message>
+</context>
+<context>
+    <name>safefile</name>
+    <message>
+        <source>a folder</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>una FIFO (pipe con nome)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>qualcosa che non è un file</translation>
+    </message>
+    <message>
+        <source>%1 is in its place</source>
+        <translation>al suo posto c&apos;è %1</translation>
+    </message>
+    <message>
+        <source>Could not %1 %2: %3</source>
+        <translation>Impossibile %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>use</source>
+        <translation>usare</translation>
+    </message>
+    <message>
+        <source>the game&apos;s folder is unknown</source>
+        <translation>la cartella del gioco è sconosciuta</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, outside the game&apos;s folder</source>
+        <translation>è un collegamento a %1, fuori dalla cartella del gioco</translation>
+    </message>
+    <message>
+        <source>it is a chain of links too long to follow</source>
+        <translation>è una catena di collegamenti troppo lunga</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>leggere</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>the folder it was started in no longer exists</source>
+        <translation>la cartella da cui è stato avviato non esiste più</translation>
+    </message>
+    <message>
+        <source>the path of the folder it was started in is too long</source>
+        <translation>il percorso della cartella da cui è stato avviato è troppo lungo</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be found (%1)</source>
+        <translation>la cartella da cui è stato avviato non si trova (%1)</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>it is larger than the file size limit of %1 bytes</source>
+        <translation>supera il limite di dimensione dei file di %1 byte</translation>
+    </message>
+</context>
+<context>
+    <name>scores</name>
+    <message>
+        <source>finish: %1 | total time: %2 | clicks: %3</source>
+        <translation>fine: %1 | tempo totale: %2 | clic: %3</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>time needed</source>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <comment>the heading&apos;s last word: one word</comment>
+        <translation>clic</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,533 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Pairs found</source>
+        <translation>Gevonden paren</translation>
+    </message>
+    <message>
+        <source>Designer picture</source>
+        <translation>Foto van de ontwerper</translation>
+    </message>
+    <message>
+        <source>Sixteen pairs found</source>
+        <translation>Zestien paren gevonden</translation>
+    </message>
+    <message>
+        <source>All pairs found</source>
+        <translation>Alle paren gevonden</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spel afgelopen</translation>
+    </message>
+    <message>
+        <source>Start time and ranked list</source>
+        <translation>Starttijd en gesorteerde topscores</translation>
+    </message>
+    <message>
+        <source>Free memory</source>
+        <translation>Vrij geheugen</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Processors</source>
+        <translation>Processors</translation>
+    </message>
+    <message>
+        <source>Ranking by (T time, C clicks)</source>
+        <translation>Gesorteerd op (T tijd, K klikken)</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Spelnummer</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Aanwijzing</translation>
+    </message>
+    <message>
+        <source>your name</source>
+        <translation>je naam</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Naam van de speler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>&amp;start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;end</source>
+        <translation>&amp;Einde</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Uitleg</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Versie</translation>
+    </message>
+    <message>
+        <source>&amp;Designer</source>
+        <translation>&amp;Ontwerper</translation>
+    </message>
+    <message>
+        <source>&amp;New list</source>
+        <translation>&amp;Nieuwe lijst</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;n</source>
+        <translation>Geluid &amp;aan</translation>
+    </message>
+    <message>
+        <source>Sound o&amp;ff</source>
+        <translation>Geluid &amp;uit</translation>
+    </message>
+    <message>
+        <source>&amp;Publisher&apos;s web site</source>
+        <translation>&amp;Website van de uitgever</translation>
+    </message>
+    <message>
+        <source>&amp;Mail to the publisher</source>
+        <translation>&amp;Mail naar de uitgever</translation>
+    </message>
+    <message>
+        <source>&amp;Show high scores</source>
+        <translation>Topscores &amp;tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide high scores</source>
+        <translation>Topscores &amp;verbergen</translation>
+    </message>
+    <message>
+        <source>&amp;Free memory and processors</source>
+        <translation>Vrij &amp;geheugen en processors</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;time</source>
+        <translation>Sorteren op t&amp;ijd</translation>
+    </message>
+    <message>
+        <source>Sort on &amp;clicks</source>
+        <translation>Sorteren op &amp;klikken</translation>
+    </message>
+    <message>
+        <source>D&amp;onation</source>
+        <translation>&amp;Doneren</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Topscores</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
+        <translation>Het spel kan zijn map niet gebruiken: %1. Het toont zijn ingebouwde afbeeldingen en bewaart niets, dus deze keer blijft geen uitslag bewaard.</translation>
+    </message>
+    <message>
+        <source>The pictures could not be written into %1, so the game shows its built-in copies.
+%2</source>
+        <translation>De afbeeldingen konden niet in %1 worden geschreven, dus het spel toont zijn ingebouwde kopieën.
+%2</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>dicht</translation>
+    </message>
+    <message>
+        <source>, turned</source>
+        <translation>, omgedraaid</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <translation>, gevonden</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3</source>
+        <translation>Kaart rij %1, kolom %2: %3</translation>
+    </message>
+    <message>
+        <source>. The result was not saved.</source>
+        <translation>. De uitslag is niet opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>assets</name>
+    <message>
+        <source>The %1 %2 is missing from the program.</source>
+        <translation>%1 %2 ontbreekt in het programma.</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>De afbeelding</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Het geluid</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Kon %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>it is not a readable BMP picture</source>
+        <translation>het is geen leesbare BMP-afbeelding</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>het bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>Could not load the picture %1: %2.</source>
+        <translation>Kon de afbeelding %1 niet laden: %2.</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>rode cirkel</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>blauw vierkant</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>groene driehoek</translation>
+    </message>
+    <message>
+        <source>yellow star</source>
+        <translation>gele ster</translation>
+    </message>
+    <message>
+        <source>pink heart</source>
+        <translation>roze hart</translation>
+    </message>
+    <message>
+        <source>teal diamond</source>
+        <translation>blauwgroene ruit</translation>
+    </message>
+    <message>
+        <source>navy moon</source>
+        <translation>donkerblauwe maan</translation>
+    </message>
+    <message>
+        <source>orange sun</source>
+        <translation>oranje zon</translation>
+    </message>
+    <message>
+        <source>purple cross</source>
+        <translation>paars kruis</translation>
+    </message>
+    <message>
+        <source>black arrow</source>
+        <translation>zwarte pijl</translation>
+    </message>
+    <message>
+        <source>olive hexagon</source>
+        <translation>olijfgroene zeshoek</translation>
+    </message>
+    <message>
+        <source>sky blue drop</source>
+        <translation>hemelsblauwe druppel</translation>
+    </message>
+    <message>
+        <source>lime leaf</source>
+        <translation>limoengroen blad</translation>
+    </message>
+    <message>
+        <source>maroon bell</source>
+        <translation>kastanjebruine bel</translation>
+    </message>
+    <message>
+        <source>grey anchor</source>
+        <translation>grijs anker</translation>
+    </message>
+    <message>
+        <source>brown key</source>
+        <translation>bruine sleutel</translation>
+    </message>
+    <message>
+        <source>magenta lightning bolt</source>
+        <translation>magenta bliksemschicht</translation>
+    </message>
+    <message>
+        <source>violet flower</source>
+        <translation>violette bloem</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged in the program.</source>
+        <translation>De afbeelding %1 is beschadigd in het programma.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is missing from the program.</source>
+        <translation>Het geluid %1 ontbreekt in het programma.</translation>
+    </message>
+    <message>
+        <source>The sound %1 is damaged.</source>
+        <translation>Het geluid %1 is beschadigd.</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>A memory card game: find the eighteen pairs among thirty-six cards.
+The game keeps its pictures, high-score list and game counter
+in the folder it is started in.</source>
+        <translation>Een geheugenspel met kaarten: zoek de achttien paren
+tussen zesendertig kaarten. Het spel bewaart zijn afbeeldingen,
+de topscores en de spelteller in de map waarin het wordt gestart.</translation>
+    </message>
+    <message>
+        <source>Print these options and exit.</source>
+        <translation>Toont deze opties en stopt.</translation>
+    </message>
+    <message>
+        <source>Print the name and version and exit.</source>
+        <translation>Toont de naam en de versie en stopt.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
+        <translation>Spreekt de taal CODE, een van: %1. Zonder deze optie spreekt het spel de taal van het bureaublad, of anders Engels.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Probeer &apos;%1 --help&apos; voor de opties.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
+        <translation>onverwacht argument &apos;%1&apos;; het spel accepteert alleen zijn opties.</translation>
+    </message>
+</context>
+<context>
+    <name>game</name>
+    <message>
+        <source>C</source>
+        <comment>ranking mark: by clicks</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>ranking mark: by time</comment>
+        <translation>T</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>Please carry on as follows:
+1. At first enter your name on the bottom line,
+   then click OK!
+2. Click on the icons and try to find pairs.
+3. Switch the sound on or off, as you please.
+4. When you have found all the pairs,
+   the highscores will be displayed.
+5. If you want to resume, click &quot;start&quot;,
+   otherwise terminate and click &quot;end&quot;.
+6. Highscores can be sorted on time or clicks.
+   Near the top right corner you see T(time) or C(clicks).
+   Have much fun.</source>
+        <translation>Zo speel je:
+1. Typ eerst je naam op de onderste regel
+   en klik dan op OK!
+2. Klik op de kaarten en zoek de paren.
+3. Zet het geluid aan of uit, zoals je wilt.
+4. Als je alle paren hebt gevonden,
+   zie je de topscores.
+5. Wil je nog eens spelen, klik dan op &apos;Start&apos;;
+   wil je stoppen, klik dan op &apos;Einde&apos;.
+6. De topscores kun je sorteren op tijd of klikken.
+   Rechtsboven zie je T (tijd) of K (klikken).
+   Veel plezier!</translation>
+    </message>
+    <message>
+        <source>Version 1.0 2019</source>
+        <translation>Versie 1.0 2019</translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Contact: </translation>
+    </message>
+    <message>
+        <source>D o n a t i o n</source>
+        <translation>D o n a t i e</translation>
+    </message>
+    <message>
+        <source>Dear appreciated customer,
+         if you like this game, 
+         you may wish to support
+         %1
+         in order to enable the development of more free
+         computer- and mobile games.
+         Please contribute to 
+         %2.
+         Have much pleasure.</source>
+        <translation>Beste speler,
+         als je dit spel leuk vindt,
+         kun je
+         %1
+         steunen, zodat er nog meer gratis
+         computer- en mobiele spellen kunnen komen.
+         Je bijdrage is welkom op
+         %2.
+         Veel plezier!</translation>
+    </message>
+    <message>
+        <source>number of processors: %1</source>
+        <translation>aantal processors: %1</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>free memory:</source>
+        <translation>vrij geheugen:</translation>
+    </message>
+    <message>
+        <source>First enter your name below, then click OK!</source>
+        <translation>Typ eerst hieronder je naam en klik dan op OK!</translation>
+    </message>
+    <message>
+        <source>Please enter your name below, thn click OK!</source>
+        <translation>Typ hieronder je naam en klik dan op OK!</translation>
+    </message>
+    <message>
+        <source>Now please click on the icons and find pairs!</source>
+        <translation>Klik nu op de kaarten en zoek de paren!</translation>
+    </message>
+    <message>
+        <source>start : %1</source>
+        <translation>start: %1</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the code of this translation&apos;s language: de, fr, ...</comment>
+        <translation>nl</translation>
+    </message>
+</context>
+<context>
+    <name>safefile</name>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>een FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>een socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>een apparaat</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>iets anders dan een bestand</translation>
+    </message>
+    <message>
+        <source>%1 is in its place</source>
+        <translation>op die plek staat %1</translation>
+    </message>
+    <message>
+        <source>Could not %1 %2: %3</source>
+        <translation>Kon %2 niet %1: %3</translation>
+    </message>
+    <message>
+        <source>use</source>
+        <translation>gebruiken</translation>
+    </message>
+    <message>
+        <source>the game&apos;s folder is unknown</source>
+        <translation>de map van het spel is onbekend</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, outside the game&apos;s folder</source>
+        <translation>het is een koppeling naar %1, buiten de map van het spel</translation>
+    </message>
+    <message>
+        <source>it is a chain of links too long to follow</source>
+        <translation>het is een te lange keten van koppelingen</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lezen</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>het bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>the folder it was started in no longer exists</source>
+        <translation>de map waarin het is gestart bestaat niet meer</translation>
+    </message>
+    <message>
+        <source>the path of the folder it was started in is too long</source>
+        <translation>het pad van de map waarin het is gestart is te lang</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be found (%1)</source>
+        <translation>de map waarin het is gestart is niet te vinden (%1)</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>it is larger than the file size limit of %1 bytes</source>
+        <translation>het is groter dan de maximale bestandsgrootte van %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>scores</name>
+    <message>
+        <source>finish: %1 | total time: %2 | clicks: %3</source>
+        <translation>einde: %1 | speeltijd: %2 | klikken: %3</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>naam</translation>
+    </message>
+    <message>
+        <source>time needed</source>
+        <translation>speeltijd</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>datum</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <comment>the heading&apos;s last word: one word</comment>
+        <translation>klikken</translation>
+    </message>
+</context>
+</TS>
