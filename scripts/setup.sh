@@ -9,7 +9,8 @@ packages=(
     libqt6multimedia6 qt6-qpa-plugins
     tzdata xvfb xauth
     desktop-file-utils appstream
-    dpkg-dev file lintian
+    dpkg-dev debhelper fakeroot file lintian devscripts
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )
 
 missing=()
