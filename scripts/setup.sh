@@ -10,7 +10,8 @@ packages=(
     tzdata xvfb xauth
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     desktop-file-utils appstream
-    dpkg-dev file lintian
+    dpkg-dev debhelper fakeroot file lintian devscripts
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )
 
 missing=()

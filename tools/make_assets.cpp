@@ -99,10 +99,14 @@ int main(int argc, char** argv) {
     ok = writeFile(root.filePath(QStringLiteral("icons/kestrelon-memory.svg")),
                    iconSvg(layers).toUtf8()) &&
          ok;
-    const QString png = root.filePath(QStringLiteral("icons/kestrelon-memory-48.png"));
-    if (!iconImage(layers, 48).save(png, "PNG")) {
-        std::fprintf(stderr, "make-assets: cannot write %s\n", qPrintable(png));
-        ok = false;
+    // The sizes desktops ask for; Qt without its SVG module falls back to these too.
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString png =
+            root.filePath(QStringLiteral("icons/kestrelon-memory-%1.png").arg(size));
+        if (!iconImage(layers, size).save(png, "PNG")) {
+            std::fprintf(stderr, "make-assets: cannot write %s\n", qPrintable(png));
+            ok = false;
+        }
     }
     return ok ? 0 : 1;
 }

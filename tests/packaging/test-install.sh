@@ -1,13 +1,15 @@
 #!/bin/sh
 # Installs a built tree into a temporary prefix and checks that the desktop
 # integration is complete and consistent.
-#   test-install.sh <build dir> <application id> <bindir> <datadir>
-# bindir and datadir are relative to the prefix, as GNUInstallDirs gives them.
+#   test-install.sh <build dir> <application id> <bindir> <datadir> <game dir>
+# The folders are relative to the prefix, as GNUInstallDirs gives them; the
+# game program lives in <game dir>, the command on the PATH is the launcher.
 set -u
 build="$1"
 id="$2"
 bindir="$3"
 datadir="$4"
+gamedir="$5"
 
 if [ ! -x "$build/kestrelon-memory" ]; then
     echo "FAIL: $build/kestrelon-memory is not built; build 'all' before running ctest" >&2
@@ -34,14 +36,17 @@ bin="$prefix/$bindir"
 share="$prefix/$datadir"
 desktop="$share/applications/$id.desktop"
 metainfo="$share/metainfo/$id.metainfo.xml"
-png="$share/icons/hicolor/48x48/apps/$id.png"
-svg="$share/icons/hicolor/scalable/apps/$id.svg"
+icons="$share/icons/hicolor"
+svg="$icons/scalable/apps/$id.svg"
+sizes="16 32 48 64 128 256"
 
 # Every file in place; programs executable, data files not.
-for program in "$bin/kestrelon-memory" "$bin/kestrelon-memory-launcher"; do
+for program in "$bin/kestrelon-memory" "$prefix/$gamedir/kestrelon-memory"; do
     { [ -f "$program" ] && [ -x "$program" ]; } || fail "$program missing or not executable"
 done
-for data in "$desktop" "$metainfo" "$png" "$svg"; do
+head -c 2 "$bin/kestrelon-memory" | grep -q '#!' || fail "$bin/kestrelon-memory is not the launcher script"
+for data in "$desktop" "$metainfo" "$svg" "$share/man/man6/kestrelon-memory.6" \
+    $(for size in $sizes; do echo "$icons/${size}x$size/apps/$id.png"; done); do
     if [ ! -f "$data" ]; then
         fail "$data missing"
     elif [ -x "$data" ]; then
@@ -64,20 +69,30 @@ if [ -f "$metainfo" ]; then
         fail "metainfo does not launch $id.desktop"
 fi
 
-# The bitmap icon is a PNG of 48 by 48 pixels (width and height follow the
-# signature and the IHDR header, big-endian).
-if [ -f "$png" ]; then
+# Each bitmap icon is a PNG of the size its folder names (width and height
+# follow the signature and the IHDR header, big-endian).
+for size in $sizes; do
+    png="$icons/${size}x$size/apps/$id.png"
+    [ -f "$png" ] || continue
     header="$(od -An -tx1 -N24 "$png" | tr -d ' \n')"
     case "$header" in
         89504e470d0a1a0a????????49484452*) ;;
         *) fail "$png is not a PNG file" ;;
     esac
-    size="$(printf '%s' "$header" | cut -c33-48)"
-    [ "$size" = "0000003000000030" ] || fail "$png is not 48x48 (IHDR size $size)"
-fi
+    actual="$(printf '%s' "$header" | cut -c33-48)"
+    [ "$actual" = "$(printf '%08x%08x' "$size" "$size")" ] || fail "$png is not ${size}x$size (IHDR size $actual)"
+done
 if [ -f "$svg" ]; then
     grep -q "<svg" "$svg" || fail "$svg is not an SVG image"
 fi
+
+# The launcher finds the game in the moved prefix (the install is not where
+# the build was configured to put it).
+version="$(env -i PATH=/usr/bin:/bin "$bin/kestrelon-memory" --version 2>&1)"
+case "$version" in
+    "Kestrelon Memory "*) ;;
+    *) fail "kestrelon-memory --version in the installed tree printed: $version" ;;
+esac
 
 # AppStream's own check of the installed metainfo against its desktop file.
 # The validator tests demand the tool; here it is used when present.

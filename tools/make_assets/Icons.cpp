@@ -1,4 +1,4 @@
-// The application icon, as SVG and as a small PNG from the same geometry.
+// The application icon, as SVG and as PNGs of any size from the same geometry.
 
 // own
 #include "make_assets/Drawing.h"
