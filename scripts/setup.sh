@@ -11,7 +11,6 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     desktop-file-utils appstream
     dpkg-dev debhelper fakeroot file lintian devscripts
-    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )
 
 missing=()
