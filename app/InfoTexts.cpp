@@ -15,9 +15,6 @@ namespace {
 constexpr QStringView lfCr = u"\n\r";
 // Line break used by the version box (CR, then LF).
 constexpr QStringView crLf = u"\r\n";
-QString tr(const char* source, const char* disambiguation = nullptr) {
-    return QCoreApplication::translate("info", source, disambiguation);
-}
 
 // A text written with "\n" between its lines, its lines joined with `lineBreak`.
 QString joinLines(const QString& text, QStringView lineBreak) {
@@ -31,51 +28,53 @@ QString instructionsCaption() {
 }
 
 QString instructionsText() {
-    return joinLines(tr("Please carry on as follows:\n"
-                        "1. At first enter your name on the bottom line,\n"
-                        "   then click OK!\n"
-                        "2. Click on the icons and try to find pairs.\n"
-                        "3. Switch the sound on or off, as you please.\n"
-                        "4. When you have found all the pairs,\n"
-                        "   the highscores will be displayed.\n"
-                        "5. If you want to resume, click \"start\",\n"
-                        "   otherwise terminate and click \"end\".\n"
-                        "6. Highscores can be sorted on time or clicks.\n"
-                        "   Near the top right corner you see T(time) or C(clicks).\n"
-                        "   Have much fun."),
+    return joinLines(QCoreApplication::translate(
+                         "info", "Please carry on as follows:\n"
+                                 "1. At first enter your name on the bottom line,\n"
+                                 "   then click OK!\n"
+                                 "2. Click on the icons and try to find pairs.\n"
+                                 "3. Switch the sound on or off, as you please.\n"
+                                 "4. When you have found all the pairs,\n"
+                                 "   the highscores will be displayed.\n"
+                                 "5. If you want to resume, click \"start\",\n"
+                                 "   otherwise terminate and click \"end\".\n"
+                                 "6. Highscores can be sorted on time or clicks.\n"
+                                 "   Near the top right corner you see T(time) or C(clicks).\n"
+                                 "   Have much fun."),
                      lfCr);
 }
 
 QString versionText() {
     const QStringList lines{
-        tr("Version 1.0 2019"),
+        QCoreApplication::translate("info", "Version 1.0 2019"),
         QString(),
         QString(),
         publisher::authorName.toString(),
         publisher::authorLocality.toString(),
-        tr("Kontakt: "),
+        QCoreApplication::translate("info", "Kontakt: "),
         publisher::contactMail.toString(),
     };
     return lines.join(crLf);
 }
 
 QString donationCaption() {
-    return tr("D o n a t i o n");
+    return QCoreApplication::translate("info", "D o n a t i o n");
 }
 
 QString donationText() {
     // The company line reads "<company> <city>", separated by a single space.
     const QString company =
         publisher::companyName.toString() + u' ' + publisher::companyCity.toString();
-    return joinLines(tr("Dear appreciated customer,\n"
-                        "         if you like this game, \n"
-                        "         you may wish to support\n"
-                        "         %1\n"
-                        "         in order to enable the development of more free\n"
-                        "         computer- and mobile games.\n"
-                        "         Please contribute to \n"
-                        "         %2.\n"
-                        "         Have much pleasure.")
+    return joinLines(QCoreApplication::translate(
+                         "info", "Dear appreciated customer,\n"
+                                 "         if you like this game, \n"
+                                 "         you may wish to support\n"
+                                 "         %1\n"
+                                 "         in order to enable the development of more free\n"
+                                 "         computer- and mobile games.\n"
+                                 "         Please contribute to \n"
+                                 "         %2.\n"
+                                 "         Have much pleasure.")
                          .arg(company, publisher::accountNumber.toString()),
                      lfCr);
 }
@@ -98,7 +97,7 @@ QUrl mailUrl() {
 }
 
 QString processorsText(unsigned count) {
-    return tr("number of processors: %1").arg(count);
+    return QCoreApplication::translate("info", "number of processors: %1").arg(count);
 }
 
 QString freeMemoryText(std::uint64_t bytes) {
@@ -106,31 +105,33 @@ QString freeMemoryText(std::uint64_t bytes) {
     const QString digits = QString::number(static_cast<qulonglong>(mebibytes));
     // Up to three digits everything goes after the point (".87 MB").
     const qsizetype whole = digits.size() > 3 ? digits.size() - 3 : 0;
-    return tr("%1 MB").arg(digits.left(whole) + u'.' + digits.mid(whole));
+    return QCoreApplication::translate("info", "%1 MB")
+        .arg(digits.left(whole) + u'.' + digits.mid(whole));
 }
 
 QString freeMemoryCaption() {
-    return tr("free memory:");
+    return QCoreApplication::translate("info", "free memory:");
 }
 
 QString namePrompt() {
-    return tr("First enter your name below, then click OK!");
+    return QCoreApplication::translate("info", "First enter your name below, then click OK!");
 }
 
 QString newGamePrompt() {
-    return tr("Please enter your name below, thn click OK!");
+    return QCoreApplication::translate("info", "Please enter your name below, thn click OK!");
 }
 
 QString playPrompt() {
-    return tr("Now please click on the icons and find pairs!");
+    return QCoreApplication::translate("info", "Now please click on the icons and find pairs!");
 }
 
 QLocale textLocale() {
-    return QLocale(tr("en", "the code of this translation's language: de, fr, ..."));
+    return QLocale(QCoreApplication::translate(
+        "info", "en", "the code of this translation's language: de, fr, ..."));
 }
 
 QString startLine(const QString& time) {
-    return tr("start : %1").arg(time);
+    return QCoreApplication::translate("info", "start : %1").arg(time);
 }
 
 } // namespace info

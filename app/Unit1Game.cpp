@@ -302,7 +302,7 @@ void TForm1::endanzeige() {
             throw;
         }
         // The result line stays on screen; the player learns it was not kept.
-        throw GameError(error.message() + tr(". The result was not saved."));
+        throw GameError(tr("%1. The result was not saved.").arg(error.message()));
     }
     currenthighscores1Click();
     m_services.pause.pause(1200);

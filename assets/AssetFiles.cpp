@@ -21,14 +21,11 @@ namespace assets {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("assets", text);
-}
-
-QByteArray readResource(const QString& path, const QString& what) {
+// missing: the sentence naming the resource as missing, marked for translation.
+QByteArray readResource(const QString& path, const char* missing) {
     const QResource resource(path);
     if (!resource.isValid()) {
-        throw GameError(tr("The %1 %2 is missing from the program.").arg(what, path));
+        throw GameError(QCoreApplication::translate("assets", missing).arg(path));
     }
     if (resource.compressionAlgorithm() != QResource::NoCompression) {
         return resource.uncompressedData();
@@ -91,11 +88,13 @@ QStringList deletionOrder() {
 }
 
 QByteArray embeddedImage(const QString& name) {
-    return readResource(QStringLiteral(":/images/%1.bmp").arg(name), tr("picture"));
+    return readResource(QStringLiteral(":/images/%1.bmp").arg(name),
+                        QT_TRANSLATE_NOOP("assets", "The picture %1 is missing from the program."));
 }
 
 QByteArray embeddedSound(const QString& name) {
-    return readResource(QStringLiteral(":/sounds/%1.wav").arg(name), tr("sound"));
+    return readResource(QStringLiteral(":/sounds/%1.wav").arg(name),
+                        QT_TRANSLATE_NOOP("assets", "The sound %1 is missing from the program."));
 }
 
 namespace {
@@ -142,7 +141,7 @@ QStringList extractAll(const safefile::Folder& folder) {
             folder.write(imageFile(name), embeddedImage(name), safefile::Durability::Unsynced,
                          safefile::AtLink::Replace);
         } catch (const safefile::FileError& error) {
-            failures << tr("Could not write %1: %2")
+            failures << QCoreApplication::translate("assets", "Could not write %1: %2")
                             .arg(folder.displayName() + imageFile(name), error.reason());
         } catch (const GameError& error) {
             failures << error.message();
@@ -199,9 +198,10 @@ QImage loadPicture(const safefile::Folder& folder, const QString& name) {
     if (picture.isNull()) {
         const bool exists = folder.isOpen() && folder.exists(file);
         const QString reason =
-            exists ? tr("it is not a readable BMP picture") : tr("the file does not exist");
-        throw GameError(
-            tr("Could not load the picture %1: %2.").arg(folder.displayName() + file, reason));
+            exists ? QCoreApplication::translate("assets", "it is not a readable BMP picture")
+                   : QCoreApplication::translate("assets", "the file does not exist");
+        throw GameError(QCoreApplication::translate("assets", "Could not load the picture %1: %2.")
+                            .arg(folder.displayName() + file, reason));
     }
     return picture;
 }
@@ -230,7 +230,7 @@ QString pictureName(int number) {
     if (number < 19 || number > 36) {
         return {};
     }
-    return tr(names[static_cast<std::size_t>(number - 19)]);
+    return QCoreApplication::translate("assets", names[static_cast<std::size_t>(number - 19)]);
 }
 
 } // namespace assets

@@ -18,13 +18,9 @@ namespace safefile {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("safefile", text);
-}
-
 // The lock's failures, each naming the guarded file.
 GameError lockError(const QString& guarded, const QString& reason) {
-    return GameError(fileError(tr("lock"), guarded, reason));
+    return GameError(fileError(FileAction::Lock, guarded, reason));
 }
 
 } // namespace
@@ -52,11 +48,13 @@ FolderLock::FolderLock(const Folder& folder, const QString& guardedName, Pause& 
             }
         }
         if (waited >= timeoutMs) {
-            throw lockError(
-                guardedName,
-                fd.valid()
-                    ? tr("another game is using it, please try again")
-                    : tr("no permission to open its lock file %1").arg(QFile::decodeName(m_name)));
+            throw lockError(guardedName,
+                            fd.valid()
+                                ? QCoreApplication::translate(
+                                      "safefile", "another game is using it, please try again")
+                                : QCoreApplication::translate(
+                                      "safefile", "no permission to open its lock file %1")
+                                      .arg(QFile::decodeName(m_name)));
         }
         pause.pause(retryMs);
         waited += retryMs;
@@ -84,28 +82,30 @@ Descriptor FolderLock::open(int dir) const {
             return fd; // waited on, then reported
         }
         if (!fd.valid() && errno == ENOENT) {
-            throw lockError(m_guarded,
-                            tr("no permission to create the lock file %1").arg(lockName));
+            throw lockError(m_guarded, QCoreApplication::translate(
+                                           "safefile", "no permission to create the lock file %1")
+                                           .arg(lockName));
         }
     }
     if (!fd.valid()) {
         const int error = errno;
         const Entry entry = m_folder.look(lockName);
         if (!entry.reason.isEmpty()) {
-            throw lockError(m_guarded,
-                            tr("its lock file %1 is not used: %2").arg(lockName, entry.reason));
+            throw lockError(m_guarded, QCoreApplication::translate(
+                                           "safefile", "its lock file %1 is not used: %2")
+                                           .arg(lockName, entry.reason));
         }
-        throw lockError(
-            m_guarded,
-            error == ENOSPC || error == EDQUOT
-                ? m_folder.writeFailure(0, error)
-                : tr("the lock file %1 cannot be created (%2)").arg(lockName, errnoText(error)));
+        throw lockError(m_guarded, error == ENOSPC || error == EDQUOT
+                                       ? m_folder.writeFailure(0, error)
+                                       : QCoreApplication::translate(
+                                             "safefile", "the lock file %1 cannot be created (%2)")
+                                             .arg(lockName, errnoText(error)));
     }
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        throw lockError(
-            m_guarded,
-            tr("its lock file %1 is not used: %2").arg(lockName, m_folder.look(lockName).reason));
+        throw lockError(m_guarded,
+                        QCoreApplication::translate("safefile", "its lock file %1 is not used: %2")
+                            .arg(lockName, m_folder.look(lockName).reason));
     }
     // The umask decides who may write it; everyone may read it, which is all
     // a lock needs, so a game of another user in a shared folder can wait.

@@ -31,39 +31,35 @@ constexpr mode_t pictureMode = 0644;
 // New data files: read and write for everyone the umask lets in.
 constexpr mode_t dataMode = 0666;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("safefile", text);
-}
-
 QByteArray native(const QString& name) {
     return QFile::encodeName(name);
 }
 
-QString noun(mode_t mode) {
+// "a folder is in its place": a whole phrase for each kind, so a
+// translation can make the words agree.
+QString inPlace(mode_t mode) {
     if (S_ISDIR(mode)) {
-        return tr("a folder");
+        return QCoreApplication::translate("safefile", "a folder is in its place");
     }
     if (S_ISFIFO(mode)) {
-        return tr("a FIFO (named pipe)");
+        return QCoreApplication::translate("safefile", "a FIFO (named pipe) is in its place");
     }
     if (S_ISSOCK(mode)) {
-        return tr("a socket");
+        return QCoreApplication::translate("safefile", "a socket is in its place");
     }
     if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return tr("a device");
+        return QCoreApplication::translate("safefile", "a device is in its place");
     }
-    return tr("something other than a file");
-}
-
-QString inPlace(mode_t mode) {
-    return tr("%1 is in its place").arg(noun(mode));
+    return QCoreApplication::translate("safefile", "something other than a file is in its place");
 }
 
 QString linkReason(int dir, const QByteArray& name) {
     char target[PATH_MAX];
     const ssize_t length = ::readlinkat(dir, name.constData(), target, sizeof target - 1);
     const QString to = length < 0 ? QString() : QFile::decodeName(QByteArray(target, length));
-    return tr("it is a link to %1, and the game follows no links").arg(to);
+    return QCoreApplication::translate("safefile",
+                                       "it is a link to %1, and the game follows no links")
+        .arg(to);
 }
 
 // Writes all of bytes; false with errno set when that fails.
@@ -100,7 +96,7 @@ QByteArray temporaryName(const QString& name) {
 
 } // namespace
 
-FileError::FileError(const QString& action, const QString& name, const QString& reason)
+FileError::FileError(FileAction action, const QString& name, const QString& reason)
     : GameError(fileError(action, name, reason)), m_reason(reason) {}
 
 Descriptor::~Descriptor() {
@@ -127,8 +123,26 @@ QString errnoText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString fileError(const QString& action, const QString& name, const QString& reason) {
-    return tr("Could not %1 %2: %3").arg(action, name, reason);
+QString fileError(FileAction action, const QString& name, const QString& reason) {
+    const char* sentence = nullptr;
+    switch (action) {
+    case FileAction::Read:
+        sentence = QT_TRANSLATE_NOOP("safefile", "Could not read %1: %2");
+        break;
+    case FileAction::Write:
+        sentence = QT_TRANSLATE_NOOP("safefile", "Could not write %1: %2");
+        break;
+    case FileAction::Lock:
+        sentence = QT_TRANSLATE_NOOP("safefile", "Could not lock %1: %2");
+        break;
+    case FileAction::Use:
+        sentence = QT_TRANSLATE_NOOP("safefile", "Could not use %1: %2");
+        break;
+    case FileAction::Keep:
+        sentence = QT_TRANSLATE_NOOP("safefile", "Could not keep %1: %2");
+        break;
+    }
+    return QCoreApplication::translate("safefile", sentence).arg(name, reason);
 }
 
 Folder Folder::working() {
@@ -156,14 +170,18 @@ Folder Folder::open(const QByteArray& path) {
         const int error = errno;
         folder.m_problem =
             error == ENOENT
-                ? tr("the folder it was started in no longer exists")
-                : tr("the folder it was started in cannot be opened (%1)").arg(errnoText(error));
+                ? QCoreApplication::translate("safefile",
+                                              "the folder it was started in no longer exists")
+                : QCoreApplication::translate("safefile",
+                                              "the folder it was started in cannot be opened (%1)")
+                      .arg(errnoText(error));
         return folder;
     }
     // A removed folder can still be opened by whoever stood in it; nothing
     // written there would ever be seen again.
     if (status.st_nlink == 0) {
-        folder.m_problem = tr("the folder it was started in no longer exists");
+        folder.m_problem = QCoreApplication::translate(
+            "safefile", "the folder it was started in no longer exists");
         return folder;
     }
     folder.m_fd = std::move(fd);
@@ -172,7 +190,9 @@ Folder Folder::open(const QByteArray& path) {
 
 int Folder::handle(const QString& name) const {
     if (!m_fd.valid()) {
-        throw NoFolderError(tr("use"), name, tr("the game's folder is unknown"));
+        throw NoFolderError(
+            FileAction::Use, name,
+            QCoreApplication::translate("safefile", "the game's folder is unknown"));
     }
     return m_fd.get();
 }
@@ -211,7 +231,7 @@ QByteArray Folder::readPrefix(const QString& name, qint64 maxBytes) const {
 
 bool Folder::readPieces(const QString& name, qint64 maxBytes,
                         const std::function<bool(const char*, qsizetype)>& take) const {
-    const QString read = tr("read");
+    constexpr FileAction read = FileAction::Read;
     const int dir = handle(name);
     // O_NONBLOCK: a FIFO opens at once, and the check below refuses it.
     const Descriptor fd(::openat(dir, native(name).constData(),
@@ -220,7 +240,8 @@ bool Folder::readPieces(const QString& name, qint64 maxBytes,
         const int error = errno;
         const Entry entry = look(name);
         if (entry.kind == Entry::Kind::Missing) {
-            throw FileError(read, name, tr("the file does not exist"));
+            throw FileError(read, name,
+                            QCoreApplication::translate("safefile", "the file does not exist"));
         }
         throw FileError(read, name, entry.reason.isEmpty() ? errnoText(error) : entry.reason);
     }
@@ -253,7 +274,7 @@ bool Folder::readPieces(const QString& name, qint64 maxBytes,
 
 void Folder::write(const QString& name, const QByteArray& bytes, Durability durability,
                    AtLink atLink) const {
-    const QString write = tr("write");
+    constexpr FileAction write = FileAction::Write;
     const int dir = handle(name);
     const Entry entry = look(name);
     if (entry.kind == Entry::Kind::NotAFile ||
@@ -317,12 +338,14 @@ QString Folder::writeFailure(qint64 size, int error) const {
     if (error == ENOSPC || error == EDQUOT ||
         (m_fd.valid() && ::fstatvfs(m_fd.get(), &room) == 0 &&
          qint64(room.f_bavail) * qint64(room.f_frsize) < fullDiskBytes)) {
-        return tr("the disk is full");
+        return QCoreApplication::translate("safefile", "the disk is full");
     }
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
         (error == EFBIG || static_cast<rlim_t>(size) > limit.rlim_cur)) {
-        return tr("it is larger than the file size limit of %1 bytes").arg(limit.rlim_cur);
+        return QCoreApplication::translate("safefile",
+                                           "it is larger than the file size limit of %1 bytes")
+            .arg(limit.rlim_cur);
     }
     return errnoText(error);
 }

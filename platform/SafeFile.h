@@ -18,11 +18,21 @@
 // read, written, created or removed through. No open can block.
 namespace safefile {
 
-// A file that could not be read or written: the message is
-// "Could not <action> <name>: <reason>"; reason() is its last part.
+// What the game was doing with a file when it failed. Each action has a
+// whole sentence of its own, so a translation never fills in a verb.
+enum class FileAction {
+    Read,  // "Could not read <name>: <reason>"
+    Write, // "Could not write <name>: <reason>"
+    Lock,  // "Could not lock <name>: <reason>"
+    Use,   // "Could not use <name>: <reason>"
+    Keep,  // "Could not keep <name>: <reason>"
+};
+
+// A file that could not be read or written: the message is the action's
+// sentence; reason() is its last part.
 class FileError : public GameError {
   public:
-    FileError(const QString& action, const QString& name, const QString& reason);
+    FileError(FileAction action, const QString& name, const QString& reason);
     QString reason() const { return m_reason; }
 
   private:
@@ -150,7 +160,8 @@ QString errnoText(int error);
 // instead of ending the process. Call once at process start.
 void ignoreFileSizeSignal();
 
-// "Could not <action> <file name>: <reason>"
-QString fileError(const QString& action, const QString& name, const QString& reason);
+// The action's sentence, e.g. "Could not read <file name>: <reason>", in the
+// player's language.
+QString fileError(FileAction action, const QString& name, const QString& reason);
 
 } // namespace safefile

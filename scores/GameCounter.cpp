@@ -3,6 +3,9 @@
 #include "platform/FolderLock.h"
 #include "scores/TextFile.h"
 
+// Qt
+#include <QCoreApplication>
+
 // std
 #include <optional>
 
@@ -57,8 +60,9 @@ CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause) {
                 field = counterField(*value + 1);
                 result.show = true;
             } else {
-                result.warning = QStringLiteral("The game counter %1 holds \"%2\", which is not "
-                                                "a number; counting starts again at 1.")
+                result.warning = QCoreApplication::translate(
+                                     "scores", "The game counter %1 holds \"%2\", which is not "
+                                               "a number; counting starts again at 1.")
                                      .arg(counterName, field);
                 field = firstGame;
             }
@@ -73,7 +77,7 @@ CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause) {
 }
 
 QString gameNumberText(const QString& field) {
-    return QStringLiteral("game no: ") + field;
+    return QCoreApplication::translate("scores", "game no: %1").arg(field);
 }
 
 } // namespace scores

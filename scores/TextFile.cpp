@@ -2,6 +2,9 @@
 #include "scores/TextFile.h"
 #include "platform/GameError.h"
 
+// Qt
+#include <QCoreApplication>
+
 namespace scores {
 
 namespace {
@@ -64,16 +67,13 @@ class LineCollector {
 
 } // namespace
 
-QString fileError(const QString& action, const QString& name, const QString& reason) {
-    return safefile::fileError(action, name, reason);
-}
-
 QString notWholeError(const QString& name, qsizetype maxLines) {
-    return fileError(QStringLiteral("write"), name,
-                     QStringLiteral("it holds more than the game can read (more than %1 "
-                                    "lines or more than %2 MB), so it is left as it is")
-                         .arg(maxLines)
-                         .arg(maxReadBytes >> 20));
+    return safefile::fileError(
+        safefile::FileAction::Write, name,
+        QCoreApplication::translate("scores", "it holds more than the game can read (more than %1 "
+                                              "lines or more than %2 MB), so it is left as it is")
+            .arg(maxLines)
+            .arg(maxReadBytes >> 20));
 }
 
 TextLines readTextLines(const safefile::Folder& folder, const QString& name, qsizetype maxLines) {
@@ -88,10 +88,11 @@ TextLines readTextLines(const safefile::Folder& folder, const QString& name, qsi
 QByteArray readFileBytes(const safefile::Folder& folder, const QString& name) {
     QByteArray bytes = folder.readPrefix(name, maxFileBytes + 1);
     if (bytes.size() > maxFileBytes) {
-        throw GameError(fileError(QStringLiteral("keep"), name,
-                                  QStringLiteral("it holds more than %1 bytes, far more than a "
-                                                 "list; move it away to start a new list")
-                                      .arg(maxFileBytes)));
+        throw GameError(safefile::fileError(
+            safefile::FileAction::Keep, name,
+            QCoreApplication::translate("scores", "it holds more than %1 bytes, far more than a "
+                                                  "list; move it away to start a new list")
+                .arg(maxFileBytes)));
     }
     return bytes;
 }

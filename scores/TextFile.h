@@ -50,9 +50,6 @@ QByteArray encodeLines(const QStringList& lines);
 // place left alone and named in the GameError.
 void writeDataFile(const safefile::Folder& folder, const QString& name, const QByteArray& bytes);
 
-// "Could not <action> <file name>: <reason>"
-QString fileError(const QString& action, const QString& name, const QString& reason);
-
 // "Could not write <name>: it holds more than the game can read ..." for a
 // file of maxLines lines that is not whole.
 QString notWholeError(const QString& name, qsizetype maxLines);

@@ -16,7 +16,9 @@
 
 // own
 #include "support/ErrorOf.h"
+#include "app/Languages.h"
 #include "app/PictureBox.h"
+#include "platform/FolderLock.h"
 #include "platform/GameError.h"
 #include "scores/GameCounter.h"
 #include "scores/HighScoreStore.h"
@@ -24,6 +26,7 @@
 #include "scores/ResultTexts.h"
 #include "scores/ScoreLine.h"
 #include "scores/TextFile.h"
+#include "support/Fakes.h"
 #include "support/GameHarness.h"
 #include "support/HostileFiles.h"
 
@@ -108,6 +111,8 @@ class RobustFilesTest : public QObject {
     void folderInPlaceForTheScores();
     void folderInPlaceForTheWindow_data();
     void folderInPlaceForTheWindow();
+    void fileMessagesKeepTheirNames_data();
+    void fileMessagesKeepTheirNames();
 
   private:
     void checkScoreReaders(const QString& dir, const QByteArray& bytes, QRandomGenerator& random,
@@ -435,6 +440,46 @@ void RobustFilesTest::folderInPlaceForTheWindow() {
     QCOMPARE(h.fakes.dialogs.shown.first().icon, Dialogs::Icon::Warning);
     QCOMPARE(hostile::snapshot(h.path(file)), before);
     QVERIFY(QFileInfo(h.path(file)).isDir());
+}
+
+void RobustFilesTest::fileMessagesKeepTheirNames_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("lock");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("de read") << "de" << false
+                             << "highscore.txt konnte nicht gelesen werden: an ihrer Stelle ist "
+                                "ein Ordner";
+    QTest::newRow("en lock") << "en" << true
+                             << "Could not lock highscore.txt: its lock file highscore.txt.lock "
+                                "is not used: a folder is in its place";
+    QTest::newRow("de lock") << "de" << true
+                             << "highscore.txt konnte nicht gesperrt werden: ihre Sperrdatei "
+                                "highscore.txt.lock wird nicht benutzt: an ihrer Stelle ist ein "
+                                "Ordner";
+}
+
+// A translated message still names the file and, for the lock, its lock file.
+void RobustFilesTest::fileMessagesKeepTheirNames() {
+    QFETCH(QString, language);
+    QFETCH(bool, lock);
+    QFETCH(QString, expected);
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString dir = tmp.path() + QLatin1Char('/');
+    QVERIFY(QDir().mkdir(dir + listName + (lock ? QStringLiteral(".lock") : QString())));
+    const safefile::Folder folder = hostile::folderAt(dir);
+    i18n::Translation translation(language);
+    translation.install();
+    FakeClock clock;
+    FakePause pause(clock);
+    const QString message = errorOf([&] {
+        if (lock) {
+            const safefile::FolderLock held(folder, listName, pause);
+        } else {
+            folder.readPrefix(listName, 1);
+        }
+    });
+    QCOMPARE(message, expected);
 }
 
 QTEST_MAIN(RobustFilesTest)

@@ -170,24 +170,12 @@
         <translation>Karte Reihe %1, Spalte %2: %3</translation>
     </message>
     <message>
-        <source>. The result was not saved.</source>
-        <translation>. Das Ergebnis wurde nicht gespeichert.</translation>
+        <source>%1. The result was not saved.</source>
+        <translation>%1. Das Ergebnis wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
-    <message>
-        <source>The %1 %2 is missing from the program.</source>
-        <translation>%1 %2 fehlt im Programm.</translation>
-    </message>
-    <message>
-        <source>picture</source>
-        <translation>Das Bild</translation>
-    </message>
-    <message>
-        <source>sound</source>
-        <translation>Der Klang</translation>
-    </message>
     <message>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
@@ -287,6 +275,10 @@
     <message>
         <source>The sound %1 is damaged.</source>
         <translation>Der Klang %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is missing from the program.</source>
+        <translation>Das Bild %1 fehlt im Programm.</translation>
     </message>
 </context>
 <context>
@@ -435,52 +427,8 @@ Try &apos;%1 --help&apos; for the options.
 <context>
     <name>safefile</name>
     <message>
-        <source>a folder</source>
-        <translation>ein Ordner</translation>
-    </message>
-    <message>
-        <source>a FIFO (named pipe)</source>
-        <translation>eine FIFO (benannte Pipe)</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>ein Socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>ein Gerät</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>etwas anderes als eine Datei</translation>
-    </message>
-    <message>
-        <source>%1 is in its place</source>
-        <translation>an ihrer Stelle ist %1</translation>
-    </message>
-    <message>
-        <source>Could not %1 %2: %3</source>
-        <translation>%2 konnte nicht %1 werden: %3</translation>
-    </message>
-    <message>
-        <source>use</source>
-        <translation>benutzt</translation>
-    </message>
-    <message>
         <source>the game&apos;s folder is unknown</source>
         <translation>der Ordner des Spiels ist unbekannt</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, outside the game&apos;s folder</source>
-        <translation>sie ist eine Verknüpfung auf %1, außerhalb des Spielordners</translation>
-    </message>
-    <message>
-        <source>it is a chain of links too long to follow</source>
-        <translation>sie ist eine zu lange Kette von Verknüpfungen</translation>
-    </message>
-    <message>
-        <source>read</source>
-        <translation>gelesen</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -491,20 +439,80 @@ Try &apos;%1 --help&apos; for the options.
         <translation>der Ordner, in dem es gestartet wurde, existiert nicht mehr</translation>
     </message>
     <message>
-        <source>the path of the folder it was started in is too long</source>
-        <translation>der Pfad des Ordners, in dem es gestartet wurde, ist zu lang</translation>
-    </message>
-    <message>
-        <source>the folder it was started in cannot be found (%1)</source>
-        <translation>der Ordner, in dem es gestartet wurde, ist nicht zu finden (%1)</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>die Festplatte ist voll</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>sie ist größer als die Dateigrößengrenze von %1 Bytes</translation>
+    </message>
+    <message>
+        <source>another game is using it, please try again</source>
+        <translation>ein anderes Spiel benutzt sie gerade, versuch es bitte noch einmal</translation>
+    </message>
+    <message>
+        <source>no permission to open its lock file %1</source>
+        <translation>keine Berechtigung, ihre Sperrdatei %1 zu öffnen</translation>
+    </message>
+    <message>
+        <source>no permission to create the lock file %1</source>
+        <translation>keine Berechtigung, die Sperrdatei %1 anzulegen</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is not used: %2</source>
+        <translation>ihre Sperrdatei %1 wird nicht benutzt: %2</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created (%2)</source>
+        <translation>die Sperrdatei %1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>an ihrer Stelle ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe) is in its place</source>
+        <translation>an ihrer Stelle ist eine FIFO (benannte Pipe)</translation>
+    </message>
+    <message>
+        <source>a socket is in its place</source>
+        <translation>an ihrer Stelle ist ein Socket</translation>
+    </message>
+    <message>
+        <source>a device is in its place</source>
+        <translation>an ihrer Stelle ist ein Gerät</translation>
+    </message>
+    <message>
+        <source>something other than a file is in its place</source>
+        <translation>an ihrer Stelle ist etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and the game follows no links</source>
+        <translation>sie ist eine Verknüpfung auf %1, und das Spiel folgt keinen Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not lock %1: %2</source>
+        <translation>%1 konnte nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not use %1: %2</source>
+        <translation>%1 konnte nicht benutzt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not keep %1: %2</source>
+        <translation>%1 konnte nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be opened (%1)</source>
+        <translation>der Ordner, in dem es gestartet wurde, lässt sich nicht öffnen (%1)</translation>
     </message>
 </context>
 <context>
@@ -529,6 +537,22 @@ Try &apos;%1 --help&apos; for the options.
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
         <translation>Klicks</translation>
+    </message>
+    <message>
+        <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
+        <translation>Der Spielzähler %1 enthält „%2“, das ist keine Zahl; die Zählung beginnt wieder bei 1.</translation>
+    </message>
+    <message>
+        <source>game no: %1</source>
+        <translation>Spiel Nr.: %1</translation>
+    </message>
+    <message>
+        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
+        <translation>sie enthält mehr, als das Spiel lesen kann (mehr als %1 Zeilen oder mehr als %2 MB), deshalb bleibt sie, wie sie ist</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
+        <translation>sie enthält mehr als %1 Bytes, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</translation>
     </message>
 </context>
 </TS>

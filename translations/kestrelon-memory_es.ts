@@ -170,24 +170,12 @@
         <translation>Carta fila %1, columna %2: %3</translation>
     </message>
     <message>
-        <source>. The result was not saved.</source>
-        <translation>. El resultado no se ha guardado.</translation>
+        <source>%1. The result was not saved.</source>
+        <translation>%1. El resultado no se ha guardado.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
-    <message>
-        <source>The %1 %2 is missing from the program.</source>
-        <translation>%1 %2 falta en el programa.</translation>
-    </message>
-    <message>
-        <source>picture</source>
-        <translation>La imagen</translation>
-    </message>
-    <message>
-        <source>sound</source>
-        <translation>El sonido</translation>
-    </message>
     <message>
         <source>Could not write %1: %2</source>
         <translation>No se pudo escribir %1: %2</translation>
@@ -287,6 +275,10 @@
     <message>
         <source>The sound %1 is damaged.</source>
         <translation>El sonido %1 está dañado.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is missing from the program.</source>
+        <translation>La imagen %1 falta en el programa.</translation>
     </message>
 </context>
 <context>
@@ -435,52 +427,8 @@ Prueba «%1 --help» para ver las opciones.
 <context>
     <name>safefile</name>
     <message>
-        <source>a folder</source>
-        <translation>una carpeta</translation>
-    </message>
-    <message>
-        <source>a FIFO (named pipe)</source>
-        <translation>un FIFO (tubería con nombre)</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>un socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>un dispositivo</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>algo que no es un archivo</translation>
-    </message>
-    <message>
-        <source>%1 is in its place</source>
-        <translation>en su lugar hay %1</translation>
-    </message>
-    <message>
-        <source>Could not %1 %2: %3</source>
-        <translation>No se pudo %1 %2: %3</translation>
-    </message>
-    <message>
-        <source>use</source>
-        <translation>usar</translation>
-    </message>
-    <message>
         <source>the game&apos;s folder is unknown</source>
         <translation>se desconoce la carpeta del juego</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, outside the game&apos;s folder</source>
-        <translation>es un enlace a %1, fuera de la carpeta del juego</translation>
-    </message>
-    <message>
-        <source>it is a chain of links too long to follow</source>
-        <translation>es una cadena de enlaces demasiado larga</translation>
-    </message>
-    <message>
-        <source>read</source>
-        <translation>leer</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -491,20 +439,80 @@ Prueba «%1 --help» para ver las opciones.
         <translation>la carpeta desde la que se inició ya no existe</translation>
     </message>
     <message>
-        <source>the path of the folder it was started in is too long</source>
-        <translation>la ruta de la carpeta desde la que se inició es demasiado larga</translation>
-    </message>
-    <message>
-        <source>the folder it was started in cannot be found (%1)</source>
-        <translation>no se encuentra la carpeta desde la que se inició (%1)</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>supera el límite de tamaño de archivo de %1 bytes</translation>
+    </message>
+    <message>
+        <source>another game is using it, please try again</source>
+        <translation>otra partida lo está usando, inténtalo de nuevo</translation>
+    </message>
+    <message>
+        <source>no permission to open its lock file %1</source>
+        <translation>no hay permiso para abrir su archivo de bloqueo %1</translation>
+    </message>
+    <message>
+        <source>no permission to create the lock file %1</source>
+        <translation>no hay permiso para crear el archivo de bloqueo %1</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is not used: %2</source>
+        <translation>su archivo de bloqueo %1 no se usa: %2</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created (%2)</source>
+        <translation>no se puede crear el archivo de bloqueo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>en su lugar hay una carpeta</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe) is in its place</source>
+        <translation>en su lugar hay un FIFO (tubería con nombre)</translation>
+    </message>
+    <message>
+        <source>a socket is in its place</source>
+        <translation>en su lugar hay un socket</translation>
+    </message>
+    <message>
+        <source>a device is in its place</source>
+        <translation>en su lugar hay un dispositivo</translation>
+    </message>
+    <message>
+        <source>something other than a file is in its place</source>
+        <translation>en su lugar hay algo que no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and the game follows no links</source>
+        <translation>es un enlace a %1, y el juego no sigue enlaces</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not lock %1: %2</source>
+        <translation>No se pudo bloquear %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not use %1: %2</source>
+        <translation>No se pudo usar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not keep %1: %2</source>
+        <translation>No se pudo conservar %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be opened (%1)</source>
+        <translation>no se puede abrir la carpeta desde la que se inició (%1)</translation>
     </message>
 </context>
 <context>
@@ -529,6 +537,22 @@ Prueba «%1 --help» para ver las opciones.
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
         <translation>clics</translation>
+    </message>
+    <message>
+        <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
+        <translation>El contador de partidas %1 contiene «%2», que no es un número; la cuenta vuelve a empezar en 1.</translation>
+    </message>
+    <message>
+        <source>game no: %1</source>
+        <translation>partida n.º: %1</translation>
+    </message>
+    <message>
+        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
+        <translation>contiene más de lo que el juego puede leer (más de %1 líneas o más de %2 MB), así que se deja como está</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
+        <translation>contiene más de %1 bytes, mucho más que una lista de récords; muévelo a otro sitio para empezar una lista nueva</translation>
     </message>
 </context>
 </TS>

@@ -170,24 +170,12 @@
         <translation>Carte ligne %1, colonne %2 : %3</translation>
     </message>
     <message>
-        <source>. The result was not saved.</source>
-        <translation>. Le résultat n&apos;a pas été enregistré.</translation>
+        <source>%1. The result was not saved.</source>
+        <translation>%1. Le résultat n&apos;a pas été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
-    <message>
-        <source>The %1 %2 is missing from the program.</source>
-        <translation>%1 %2 manque dans le programme.</translation>
-    </message>
-    <message>
-        <source>picture</source>
-        <translation>L&apos;image</translation>
-    </message>
-    <message>
-        <source>sound</source>
-        <translation>Le son</translation>
-    </message>
     <message>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1 : %2</translation>
@@ -287,6 +275,10 @@
     <message>
         <source>The sound %1 is damaged.</source>
         <translation>Le son %1 est endommagé.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is missing from the program.</source>
+        <translation>L&apos;image %1 manque dans le programme.</translation>
     </message>
 </context>
 <context>
@@ -434,52 +426,8 @@ Essaie « %1 --help » pour voir les options.
 <context>
     <name>safefile</name>
     <message>
-        <source>a folder</source>
-        <translation>un dossier</translation>
-    </message>
-    <message>
-        <source>a FIFO (named pipe)</source>
-        <translation>un FIFO (tube nommé)</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>une socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>un périphérique</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>autre chose qu&apos;un fichier</translation>
-    </message>
-    <message>
-        <source>%1 is in its place</source>
-        <translation>%1 se trouve à sa place</translation>
-    </message>
-    <message>
-        <source>Could not %1 %2: %3</source>
-        <translation>Impossible de %1 %2 : %3</translation>
-    </message>
-    <message>
-        <source>use</source>
-        <translation>utiliser</translation>
-    </message>
-    <message>
         <source>the game&apos;s folder is unknown</source>
         <translation>le dossier du jeu est inconnu</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, outside the game&apos;s folder</source>
-        <translation>c&apos;est un lien vers %1, hors du dossier du jeu</translation>
-    </message>
-    <message>
-        <source>it is a chain of links too long to follow</source>
-        <translation>c&apos;est une chaîne de liens trop longue à suivre</translation>
-    </message>
-    <message>
-        <source>read</source>
-        <translation>lire</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -490,20 +438,80 @@ Essaie « %1 --help » pour voir les options.
         <translation>le dossier où il a été lancé n&apos;existe plus</translation>
     </message>
     <message>
-        <source>the path of the folder it was started in is too long</source>
-        <translation>le chemin du dossier où il a été lancé est trop long</translation>
-    </message>
-    <message>
-        <source>the folder it was started in cannot be found (%1)</source>
-        <translation>le dossier où il a été lancé est introuvable (%1)</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>le disque est plein</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>il dépasse la taille maximale de fichier de %1 octets</translation>
+    </message>
+    <message>
+        <source>another game is using it, please try again</source>
+        <translation>une autre partie l&apos;utilise déjà, réessaie un peu plus tard</translation>
+    </message>
+    <message>
+        <source>no permission to open its lock file %1</source>
+        <translation>pas le droit d&apos;ouvrir son fichier de verrou %1</translation>
+    </message>
+    <message>
+        <source>no permission to create the lock file %1</source>
+        <translation>pas le droit de créer le fichier de verrou %1</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is not used: %2</source>
+        <translation>son fichier de verrou %1 n&apos;est pas utilisé : %2</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created (%2)</source>
+        <translation>le fichier de verrou %1 ne peut pas être créé (%2)</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>un dossier se trouve à sa place</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe) is in its place</source>
+        <translation>un FIFO (tube nommé) se trouve à sa place</translation>
+    </message>
+    <message>
+        <source>a socket is in its place</source>
+        <translation>une socket se trouve à sa place</translation>
+    </message>
+    <message>
+        <source>a device is in its place</source>
+        <translation>un périphérique se trouve à sa place</translation>
+    </message>
+    <message>
+        <source>something other than a file is in its place</source>
+        <translation>autre chose qu&apos;un fichier se trouve à sa place</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and the game follows no links</source>
+        <translation>c&apos;est un lien vers %1, et le jeu ne suit aucun lien</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not lock %1: %2</source>
+        <translation>Impossible de verrouiller %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not use %1: %2</source>
+        <translation>Impossible d&apos;utiliser %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not keep %1: %2</source>
+        <translation>Impossible de conserver %1 : %2</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be opened (%1)</source>
+        <translation>le dossier où il a été lancé ne peut pas être ouvert (%1)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +536,22 @@ Essaie « %1 --help » pour voir les options.
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
         <translation>clics</translation>
+    </message>
+    <message>
+        <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
+        <translation>Le compteur de parties %1 contient « %2 », qui n&apos;est pas un nombre ; le compte reprend à 1.</translation>
+    </message>
+    <message>
+        <source>game no: %1</source>
+        <translation>partie n° : %1</translation>
+    </message>
+    <message>
+        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
+        <translation>il contient plus que ce que le jeu peut lire (plus de %1 lignes ou plus de %2 Mo), il reste donc tel quel</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
+        <translation>il contient plus de %1 octets, bien plus qu&apos;une liste de meilleurs scores ; déplace-le ailleurs pour commencer une nouvelle liste</translation>
     </message>
 </context>
 </TS>

@@ -170,24 +170,12 @@
         <translation>Carta riga %1, colonna %2: %3</translation>
     </message>
     <message>
-        <source>. The result was not saved.</source>
-        <translation>. Il risultato non è stato salvato.</translation>
+        <source>%1. The result was not saved.</source>
+        <translation>%1. Il risultato non è stato salvato.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
-    <message>
-        <source>The %1 %2 is missing from the program.</source>
-        <translation>%1 %2 manca nel programma.</translation>
-    </message>
-    <message>
-        <source>picture</source>
-        <translation>L&apos;immagine</translation>
-    </message>
-    <message>
-        <source>sound</source>
-        <translation>Il suono</translation>
-    </message>
     <message>
         <source>Could not write %1: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
@@ -287,6 +275,10 @@
     <message>
         <source>The sound %1 is damaged.</source>
         <translation>Il suono %1 è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is missing from the program.</source>
+        <translation>L&apos;immagine %1 manca nel programma.</translation>
     </message>
 </context>
 <context>
@@ -434,52 +426,8 @@ Prova «%1 --help» per vedere le opzioni.
 <context>
     <name>safefile</name>
     <message>
-        <source>a folder</source>
-        <translation>una cartella</translation>
-    </message>
-    <message>
-        <source>a FIFO (named pipe)</source>
-        <translation>una FIFO (pipe con nome)</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>un socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>un dispositivo</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>qualcosa che non è un file</translation>
-    </message>
-    <message>
-        <source>%1 is in its place</source>
-        <translation>al suo posto c&apos;è %1</translation>
-    </message>
-    <message>
-        <source>Could not %1 %2: %3</source>
-        <translation>Impossibile %1 %2: %3</translation>
-    </message>
-    <message>
-        <source>use</source>
-        <translation>usare</translation>
-    </message>
-    <message>
         <source>the game&apos;s folder is unknown</source>
         <translation>la cartella del gioco è sconosciuta</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, outside the game&apos;s folder</source>
-        <translation>è un collegamento a %1, fuori dalla cartella del gioco</translation>
-    </message>
-    <message>
-        <source>it is a chain of links too long to follow</source>
-        <translation>è una catena di collegamenti troppo lunga</translation>
-    </message>
-    <message>
-        <source>read</source>
-        <translation>leggere</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -490,20 +438,80 @@ Prova «%1 --help» per vedere le opzioni.
         <translation>la cartella da cui è stato avviato non esiste più</translation>
     </message>
     <message>
-        <source>the path of the folder it was started in is too long</source>
-        <translation>il percorso della cartella da cui è stato avviato è troppo lungo</translation>
-    </message>
-    <message>
-        <source>the folder it was started in cannot be found (%1)</source>
-        <translation>la cartella da cui è stato avviato non si trova (%1)</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>il disco è pieno</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>supera il limite di dimensione dei file di %1 byte</translation>
+    </message>
+    <message>
+        <source>another game is using it, please try again</source>
+        <translation>un&apos;altra partita lo sta usando, riprova</translation>
+    </message>
+    <message>
+        <source>no permission to open its lock file %1</source>
+        <translation>non c&apos;è il permesso di aprire il suo file di blocco %1</translation>
+    </message>
+    <message>
+        <source>no permission to create the lock file %1</source>
+        <translation>non c&apos;è il permesso di creare il file di blocco %1</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is not used: %2</source>
+        <translation>il suo file di blocco %1 non viene usato: %2</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created (%2)</source>
+        <translation>non si può creare il file di blocco %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>al suo posto c&apos;è una cartella</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe) is in its place</source>
+        <translation>al suo posto c&apos;è una FIFO (pipe con nome)</translation>
+    </message>
+    <message>
+        <source>a socket is in its place</source>
+        <translation>al suo posto c&apos;è un socket</translation>
+    </message>
+    <message>
+        <source>a device is in its place</source>
+        <translation>al suo posto c&apos;è un dispositivo</translation>
+    </message>
+    <message>
+        <source>something other than a file is in its place</source>
+        <translation>al suo posto c&apos;è qualcosa che non è un file</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and the game follows no links</source>
+        <translation>è un collegamento a %1, e il gioco non segue collegamenti</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not lock %1: %2</source>
+        <translation>Impossibile bloccare %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not use %1: %2</source>
+        <translation>Impossibile usare %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not keep %1: %2</source>
+        <translation>Impossibile conservare %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be opened (%1)</source>
+        <translation>la cartella da cui è stato avviato non si può aprire (%1)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +536,22 @@ Prova «%1 --help» per vedere le opzioni.
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
         <translation>clic</translation>
+    </message>
+    <message>
+        <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
+        <translation>Il contatore delle partite %1 contiene «%2», che non è un numero; il conteggio riparte da 1.</translation>
+    </message>
+    <message>
+        <source>game no: %1</source>
+        <translation>partita n.: %1</translation>
+    </message>
+    <message>
+        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
+        <translation>contiene più di quanto il gioco possa leggere (più di %1 righe o più di %2 MB), quindi resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
+        <translation>contiene più di %1 byte, molto più di una classifica; spostalo altrove per iniziare una nuova classifica</translation>
     </message>
 </context>
 </TS>

@@ -170,24 +170,12 @@
         <translation>Kaart rij %1, kolom %2: %3</translation>
     </message>
     <message>
-        <source>. The result was not saved.</source>
-        <translation>. De uitslag is niet opgeslagen.</translation>
+        <source>%1. The result was not saved.</source>
+        <translation>%1. De uitslag is niet opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
-    <message>
-        <source>The %1 %2 is missing from the program.</source>
-        <translation>%1 %2 ontbreekt in het programma.</translation>
-    </message>
-    <message>
-        <source>picture</source>
-        <translation>De afbeelding</translation>
-    </message>
-    <message>
-        <source>sound</source>
-        <translation>Het geluid</translation>
-    </message>
     <message>
         <source>Could not write %1: %2</source>
         <translation>Kon %1 niet schrijven: %2</translation>
@@ -287,6 +275,10 @@
     <message>
         <source>The sound %1 is damaged.</source>
         <translation>Het geluid %1 is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is missing from the program.</source>
+        <translation>De afbeelding %1 ontbreekt in het programma.</translation>
     </message>
 </context>
 <context>
@@ -434,52 +426,8 @@ Probeer &apos;%1 --help&apos; voor de opties.
 <context>
     <name>safefile</name>
     <message>
-        <source>a folder</source>
-        <translation>een map</translation>
-    </message>
-    <message>
-        <source>a FIFO (named pipe)</source>
-        <translation>een FIFO (named pipe)</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>een socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>een apparaat</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>iets anders dan een bestand</translation>
-    </message>
-    <message>
-        <source>%1 is in its place</source>
-        <translation>op die plek staat %1</translation>
-    </message>
-    <message>
-        <source>Could not %1 %2: %3</source>
-        <translation>Kon %2 niet %1: %3</translation>
-    </message>
-    <message>
-        <source>use</source>
-        <translation>gebruiken</translation>
-    </message>
-    <message>
         <source>the game&apos;s folder is unknown</source>
         <translation>de map van het spel is onbekend</translation>
-    </message>
-    <message>
-        <source>it is a link to %1, outside the game&apos;s folder</source>
-        <translation>het is een koppeling naar %1, buiten de map van het spel</translation>
-    </message>
-    <message>
-        <source>it is a chain of links too long to follow</source>
-        <translation>het is een te lange keten van koppelingen</translation>
-    </message>
-    <message>
-        <source>read</source>
-        <translation>lezen</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -490,20 +438,80 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <translation>de map waarin het is gestart bestaat niet meer</translation>
     </message>
     <message>
-        <source>the path of the folder it was started in is too long</source>
-        <translation>het pad van de map waarin het is gestart is te lang</translation>
-    </message>
-    <message>
-        <source>the folder it was started in cannot be found (%1)</source>
-        <translation>de map waarin het is gestart is niet te vinden (%1)</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>de schijf is vol</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>het is groter dan de maximale bestandsgrootte van %1 bytes</translation>
+    </message>
+    <message>
+        <source>another game is using it, please try again</source>
+        <translation>een ander spel gebruikt het al, probeer het straks opnieuw</translation>
+    </message>
+    <message>
+        <source>no permission to open its lock file %1</source>
+        <translation>geen toestemming om het vergrendelbestand %1 te openen</translation>
+    </message>
+    <message>
+        <source>no permission to create the lock file %1</source>
+        <translation>geen toestemming om het vergrendelbestand %1 aan te maken</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is not used: %2</source>
+        <translation>het vergrendelbestand %1 wordt niet gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created (%2)</source>
+        <translation>het vergrendelbestand %1 kan niet worden aangemaakt (%2)</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>op die plek staat een map</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe) is in its place</source>
+        <translation>op die plek staat een FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>a socket is in its place</source>
+        <translation>op die plek staat een socket</translation>
+    </message>
+    <message>
+        <source>a device is in its place</source>
+        <translation>op die plek staat een apparaat</translation>
+    </message>
+    <message>
+        <source>something other than a file is in its place</source>
+        <translation>op die plek staat iets anders dan een bestand</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and the game follows no links</source>
+        <translation>het is een koppeling naar %1, en het spel volgt geen koppelingen</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Kon %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Kon %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>Could not lock %1: %2</source>
+        <translation>Kon %1 niet vergrendelen: %2</translation>
+    </message>
+    <message>
+        <source>Could not use %1: %2</source>
+        <translation>Kon %1 niet gebruiken: %2</translation>
+    </message>
+    <message>
+        <source>Could not keep %1: %2</source>
+        <translation>Kon %1 niet bewaren: %2</translation>
+    </message>
+    <message>
+        <source>the folder it was started in cannot be opened (%1)</source>
+        <translation>de map waarin het is gestart kan niet worden geopend (%1)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +536,22 @@ Probeer &apos;%1 --help&apos; voor de opties.
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
         <translation>klikken</translation>
+    </message>
+    <message>
+        <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
+        <translation>De spellenteller %1 bevat &apos;%2&apos;, dat is geen getal; het tellen begint weer bij 1.</translation>
+    </message>
+    <message>
+        <source>game no: %1</source>
+        <translation>spel nr.: %1</translation>
+    </message>
+    <message>
+        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
+        <translation>het bevat meer dan het spel kan lezen (meer dan %1 regels of meer dan %2 MB), dus het blijft zoals het is</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
+        <translation>het bevat meer dan %1 bytes, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</translation>
     </message>
 </context>
 </TS>
