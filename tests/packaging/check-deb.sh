@@ -109,20 +109,16 @@ zcat "$root/usr/share/man/man6/kestrelon-memory.6.gz" | grep -q "^\.TH .*\"Kestr
 game="$root/usr/libexec/kestrelon-memory/kestrelon-memory"
 readelf -d "$game" | grep -E 'RPATH|RUNPATH' | sed 's/^/the game has a search path: /' >"$work/stray" || true
 while read -r line; do fail "$line"; done <"$work/stray"
-# Two of hardening-check's checks cannot pass on Debian 12, so they are looked
-# at differently. Fortify: glibc picks a checked function only where the
-# buffer's size is known and the length is not proven to fit; the game's
-# fixed buffers take their lengths from sizeof and the rest are heap buffers,
-# so the tool sees "only unprotected functions". That the flag reached every
-# compile is checked in the build log instead. Control flow
-# protection: the program is marked only when every object linked carries the
-# mark, and Debian 12's C start files do not.
-hardening-check --nofortify --nocfprotection "$game" >"$work/hardening.log" ||
+# Control flow protection cannot pass on Debian 12: a program is marked only
+# when every object linked carries the mark, and Debian 12's C start files do
+# not. Every other check must say yes, and every compile must have had
+# fortification at level 3.
+hardening-check --nocfprotection "$game" >"$work/hardening.log" ||
     { cat "$work/hardening.log" >&2; fail "hardening-check"; }
 grep -E '(^| && )/usr/bin/c\+\+ .* -c [^ ]+\.cpp$' "$out/build.log" >"$work/compiles" ||
     fail "no compile command in $out/build.log"
-grep -v -- '-D_FORTIFY_SOURCE=2' "$work/compiles" |
-    sed 's/^/compiled without _FORTIFY_SOURCE: /' >"$work/stray" || true
+grep -v -- '-D_FORTIFY_SOURCE=3' "$work/compiles" |
+    sed 's/^/compiled without _FORTIFY_SOURCE=3: /' >"$work/stray" || true
 while read -r line; do fail "$line"; done <"$work/stray"
 build_id="$(readelf -n "$game" | sed -n 's/^ *Build ID: //p' || true)"
 [ "$(dpkg-deb -f "$dbgsym" Depends)" = "kestrelon-memory (= $version)" ] ||
