@@ -142,14 +142,16 @@ class TForm1 : public QMainWindow {
     // The high-score list.
     // takenMs: the time the game took, on the steady clock.
     void showResult(const QDateTime& finish, qint64 takenMs);
+    // Enters, saves and ranks the result, then shows the list.
     void highscore(const QDateTime& finish, qint64 takenMs);
-    void SaveHigh();
     void loadlist();
     void sort();
     void showList();
+    void showListPanel();
+    void showRanking(const QString& rankedText);
+    void finishShowing();
     scores::SortKey sortKey() const;
-    // Takes the list's lock, waiting through the pause service.
-    scores::ListLock lockList();
+    scores::HighScoreStore list() const;
 
     // Helpers.
     void buildControls();

@@ -98,11 +98,7 @@ void TForm1::finishStartUp() {
         step([this] {
             // Under the list's lock, so a game finishing in the same folder
             // meanwhile does not see its first result pushed into the backup.
-            const scores::ListLock lock = lockList();
-            const scores::HighScoreStore store(m_state.folder);
-            if (!store.exists()) {
-                store.newList();
-            }
+            scores::keepList(list(), m_services.pause);
         });
     }
     mem();
@@ -287,24 +283,16 @@ void TForm1::endanzeige() {
     const QDateTime finish = m_services.clock.now();
     const qint64 takenMs = m_services.clock.steadyMs() - m_state.startSteadyMs;
     showResult(finish, takenMs);
-    bool saved = false;
     try {
         // Entry, save and ranking form one change of the list: another game
         // finishing in the same folder waits for it.
-        const scores::ListLock lock = lockList();
         highscore(finish, takenMs);
-        SaveHigh();
-        saved = true;
-        Label8->setText(game::rankingMark(m_state));
-        sort();
+    } catch (const safefile::NoFolderError&) {
+        throw;
     } catch (const GameError& error) {
-        if (saved || dynamic_cast<const safefile::NoFolderError*>(&error) != nullptr) {
-            throw;
-        }
         // The result line stays on screen; the player learns it was not kept.
         throw GameError(error.message() + tr(". The result was not saved."));
     }
-    currenthighscores1Click();
     m_services.pause.pause(1200);
     Image38->hide();
     Image39->hide();

@@ -13,6 +13,7 @@
 #include "platform/GameError.h"
 #include "scores/GameCounter.h"
 #include "scores/HighScoreStore.h"
+#include "scores/ScoreList.h"
 #include "scores/ScoreLine.h"
 #include "scores/TextFile.h"
 #include "support/GameHarness.h"
@@ -46,7 +47,7 @@ enum class Blocking {
     ParentIsFile // the folder's path runs through a regular file
 };
 
-enum class Operation { WriteList, SortOnTime, SortOnClicks, NewList, SeedList, CountGame };
+enum class Operation { WriteList, SortOnTime, SortOnClicks, NewList, FirstEnding, CountGame };
 
 // A list of finished games, as a player's folder holds it.
 QByteArray resultList() {
@@ -105,7 +106,7 @@ void RobustFailuresTest::scoreWritesFail_data() {
         {"sort on time", Operation::SortOnTime, listName},
         {"sort on clicks", Operation::SortOnClicks, listName},
         {"new list", Operation::NewList, backupName}, // the backup is written first
-        {"seed missing list", Operation::SeedList, listName},
+        {"first ending, no list", Operation::FirstEnding, listName},
         {"count game", Operation::CountGame, counterName},
     };
     const struct {
@@ -134,7 +135,7 @@ void RobustFailuresTest::scoreWritesFail() {
         QVERIFY(hostile::writeAll(tmp.path() + QStringLiteral("/game"), "a file, not a folder"));
     } else {
         QVERIFY(QDir().mkdir(dir));
-        if (operation != Operation::SeedList) {
+        if (operation != Operation::FirstEnding) {
             QVERIFY(hostile::writeAll(dir + listName, resultList()));
         }
         QVERIFY(hostile::writeAll(dir + backupName, scores::encodeLines(scores::freshList())));
@@ -168,8 +169,9 @@ void RobustFailuresTest::scoreWritesFail() {
             case Operation::NewList:
                 store.newList();
                 break;
-            case Operation::SeedList:
-                store.readForResultEntry();
+            case Operation::FirstEnding:
+                scores::ScoreList().finishGame(store, pause, {"", "Ann", "00:01:00", "", " 40"},
+                                               SortKey::Time);
                 break;
             case Operation::CountGame:
                 scores::advanceGameCounter(folder, pause);

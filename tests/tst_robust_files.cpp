@@ -164,7 +164,6 @@ void RobustFilesTest::checkScoreReaders(const QString& dir, const QByteArray& by
     const QStringList lines = store.readLines();
     QCOMPARE(lines.size(), expected.size());
     QVERIFY(lines == expected);
-    QVERIFY(store.readForResultEntry() == expected);
     QCOMPARE(hostile::readAll(listPath), bytes);
 
     // The grid as the window keeps it (12 rows), and one that is too small.
