@@ -59,7 +59,7 @@ void TForm1::erstelle() {
     // The backs are dealt from the built-in picture, decoded once: start-up
     // writes that same picture as the folder's card back.
     try {
-        dealBacks(m_pictures.builtIn(game::backFile()));
+        dealBacks();
     } catch (const GameError& error) {
         m_startupProblems << error.message();
     }
@@ -88,6 +88,7 @@ void TForm1::finishStartUp() {
         step([this] { numberofgame(); });
         step([this] {
             const QStringList failed = assets::extractAll(m_state.folder);
+            m_backsFromFolder = assets::holdsBuiltIn(m_state.folder, game::backFile().chopped(4));
             if (!failed.isEmpty()) {
                 throw GameError(tr("The pictures could not be written into %1, so the game shows "
                                    "its built-in copies.\n%2")
@@ -141,7 +142,7 @@ void TForm1::start1Click() {
     Edit1->setFocus(Qt::OtherFocusReason);
     StringGrid1->hide();
     Image37->hide();
-    dealBacks(m_pictures.picture(m_state.folder, game::backFile()));
+    dealBacks();
     Label1->setText(info::startLine(scores::timeText(m_services.clock.now().time())));
     Progressbar1->show();
 }
@@ -161,7 +162,13 @@ void TForm1::shuffle() {
     game::shuffle(m_state, [&clock] { return clock.now(); });
 }
 
-void TForm1::dealBacks(const QImage& back) {
+QImage TForm1::backPicture() {
+    return m_backsFromFolder ? m_pictures.picture(m_state.folder, game::backFile())
+                             : m_pictures.builtIn(game::backFile());
+}
+
+void TForm1::dealBacks() {
+    const QImage back = backPicture();
     for (int k = 1; k <= game::CardCount; ++k) {
         card(k)->setPicture(back);
         card(k)->setStretch(true);
@@ -171,7 +178,8 @@ void TForm1::dealBacks(const QImage& back) {
 }
 
 void TForm1::showCardBack(int position) {
-    loadPicture(card(position), game::backFile());
+    card(position)->setPicture(backPicture());
+    card(position)->setStretch(true);
     describeCard(position);
 }
 

@@ -305,7 +305,13 @@ void RobustFailuresTest::windowWritesFail() {
 
 void RobustFailuresTest::unwritableFolderStillPlays() {
     std::optional<WriteBlocker> blocker;
-    GameHarness h(0, [&](const QString& dir) { blocker.emplace(dir); });
+    // A card back of another picture stands in the folder and cannot be
+    // replaced: the backs still come from the one built-in picture.
+    const QByteArray otherBack = assets::embeddedImage(QStringLiteral("img18"));
+    GameHarness h(0, [&](const QString& dir) {
+        QVERIFY(hostile::writeAll(dir + QStringLiteral("/empty.bmp"), otherBack));
+        blocker.emplace(dir);
+    });
     TForm1& window = h.window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -349,7 +355,8 @@ void RobustFailuresTest::unwritableFolderStillPlays() {
         QVERIFY2(namesFile(shown.text, listName), qPrintable(shown.text));
     }
     // Nothing was written: at most empty files were made.
-    const auto files = hostile::snapshot(h.dir());
+    auto files = hostile::snapshot(h.dir());
+    QCOMPARE(files.take(QStringLiteral("empty.bmp")), otherBack);
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         QVERIFY2(it.value().isEmpty(), qPrintable(it.key()));
     }
