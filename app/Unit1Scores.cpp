@@ -160,12 +160,12 @@ void TForm1::sort() {
 }
 
 void TForm1::sortontime1Click() {
-    game::chooseRanking(m_state, game::RankBy::Time);
+    game::rankByTime(m_state);
     sort();
 }
 
 void TForm1::sortonclick1Click() {
-    game::chooseRanking(m_state, game::RankBy::Clicks);
+    game::rankByClicks(m_state);
     sort();
 }
 

@@ -34,17 +34,8 @@ Q_DECLARE_METATYPE(scores::Row)
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using hostile::readAll;
+using hostile::writeAll;
 
 QByteArray crlf(const QStringList& lines) {
     QByteArray bytes;
