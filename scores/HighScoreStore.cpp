@@ -23,18 +23,6 @@ void HighScoreStore::replace(const std::optional<TextLines>& read, const QString
     writeDataFile(m_folder, listName, encodeLines(lines));
 }
 
-QStringList HighScoreStore::readLines() const {
-    return readTextLines(m_folder, listName, maxEntries).lines;
-}
-
-void HighScoreStore::writeLines(const QStringList& lines) const {
-    // Anything but a regular file is named by the writer.
-    if (m_folder.look(listName).kind != safefile::Entry::Kind::Regular)
-        writeDataFile(m_folder, listName, encodeLines(lines));
-    else
-        replace(read(), lines);
-}
-
 RankResult HighScoreStore::sort(SortKey key) const {
     const std::optional<TextLines> list = read();
     QStringList entries;

@@ -41,15 +41,6 @@ class HighScoreStore {
     // 12 lines would be lost: GameError.
     void replace(const std::optional<TextLines>& read, const QStringList& lines) const;
 
-    // The first 12 lines. Throws GameError naming the file when it cannot be
-    // read (a folder or a link in its place included).
-    QStringList readLines() const;
-    // Replaces the list in one step, CR LF after every line. A list on disk
-    // that holds more than the first 12 lines read (see TextLines::whole) is
-    // not replaced: that would lose what follows. Throws GameError; the old
-    // file is then left exactly as it was.
-    void writeLines(const QStringList& lines) const;
-
     // Ranks the list by key and writes it back. A missing list ends up as an
     // empty file; an empty list becomes the single line "1 ".
     RankResult sort(SortKey key) const;

@@ -158,7 +158,7 @@ void RobustFailuresTest::scoreWritesFail() {
         message = errorOf([&] {
             switch (operation) {
             case Operation::WriteList:
-                store.writeLines(scores::freshList());
+                store.replace(store.read(), scores::freshList());
                 break;
             case Operation::SortOnTime:
                 store.sort(SortKey::Time);
