@@ -13,18 +13,12 @@
 
 // Qt
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 // std
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace scores;
 using namespace Qt::StringLiterals;
@@ -80,7 +74,6 @@ class TestScoresStore : public QObject {
     void folderInPlaceOfTheList();
     void parentIsAFile();
     void secondLockWaitsForTheFirst();
-    void staleLockDoesNotBlock();
 
   private:
     std::optional<QTemporaryDir> m_tmp;
@@ -413,33 +406,6 @@ void TestScoresStore::secondLockWaitsForTheFirst() {
     QVERIFY2(message.startsWith("Could not lock highscore.txt: another game"), qPrintable(message));
     first.reset();
     QCOMPARE(errorOf([&] { ListLock second(other, pause, 300); }), QString());
-}
-
-void TestScoresStore::staleLockDoesNotBlock() {
-    // A process that has ended leaves its lock behind.
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    QVERIFY(child > 0);
-    QCOMPARE(waitpid(child, nullptr, 0), child);
-
-    const QString lockPath = m_dir + "highscore.txt.lock";
-    QByteArray contents;
-    {
-        QLockFile own(lockPath);
-        QVERIFY(own.tryLock(0));
-        contents = readAll(lockPath);
-    }
-    const qsizetype lineEnd = contents.indexOf('\n');
-    QVERIFY(lineEnd > 0);
-    contents.replace(0, lineEnd, QByteArray::number(child));
-    QVERIFY(writeAll(lockPath, contents));
-
-    FakeClock clock;
-    FakePause pause(clock);
-    QCOMPARE(errorOf([&] { ListLock lock(m_folder, pause); }), QString());
-    QVERIFY(pause.calls.isEmpty());
-    QVERIFY(!QFile::exists(lockPath));
 }
 
 QTEST_GUILESS_MAIN(TestScoresStore)
