@@ -137,19 +137,25 @@ class TForm1 : public QMainWindow {
     void shuffle();
     void numberofgame();
     void mem();
-    void dealBacks(const QImage& back);
+    // The one picture of a face-down card: the folder's file once start-up
+    // has found the game's own copy in it, the built-in copy until then or
+    // when the folder's file could not be written.
+    QImage backPicture();
+    void dealBacks();
 
     // The high-score list.
     // takenMs: the time the game took, on the steady clock.
     void showResult(const QDateTime& finish, qint64 takenMs);
+    // Enters, saves and ranks the result, then shows the list.
     void highscore(const QDateTime& finish, qint64 takenMs);
-    void SaveHigh();
     void loadlist();
     void sort();
     void showList();
+    void showListPanel();
+    void showRanking(const QString& rankedText);
+    void finishShowing();
     scores::SortKey sortKey() const;
-    // Takes the list's lock, waiting through the pause service.
-    scores::ListLock lockList();
+    scores::HighScoreStore list() const;
 
     // Helpers.
     void buildControls();
@@ -260,7 +266,8 @@ class TForm1 : public QMainWindow {
     QScrollArea* m_startArea = nullptr; // holds Label1, whose list lines grow with every ranking
     QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
     QStringList m_startupProblems;
-    bool m_startUpPending = true; // finishStartUp has not run yet
+    bool m_startUpPending = true;   // finishStartUp has not run yet
+    bool m_backsFromFolder = false; // the folder holds the game's own card back
     assets::PictureCache m_pictures;
 };
 

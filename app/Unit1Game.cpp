@@ -59,7 +59,7 @@ void TForm1::erstelle() {
     // The backs are dealt from the built-in picture, decoded once: start-up
     // writes that same picture as the folder's card back.
     try {
-        dealBacks(m_pictures.builtIn(game::backFile()));
+        dealBacks();
     } catch (const GameError& error) {
         m_startupProblems << error.message();
     }
@@ -88,6 +88,7 @@ void TForm1::finishStartUp() {
         step([this] { numberofgame(); });
         step([this] {
             const QStringList failed = assets::extractAll(m_state.folder);
+            m_backsFromFolder = assets::holdsBuiltIn(m_state.folder, game::backFile().chopped(4));
             if (!failed.isEmpty()) {
                 throw GameError(tr("The pictures could not be written into %1, so the game shows "
                                    "its built-in copies.\n%2")
@@ -98,11 +99,7 @@ void TForm1::finishStartUp() {
         step([this] {
             // Under the list's lock, so a game finishing in the same folder
             // meanwhile does not see its first result pushed into the backup.
-            const scores::ListLock lock = lockList();
-            const scores::HighScoreStore store(m_state.folder);
-            if (!store.exists()) {
-                store.newList();
-            }
+            scores::keepList(list(), m_services.pause);
         });
     }
     mem();
@@ -145,7 +142,7 @@ void TForm1::start1Click() {
     Edit1->setFocus(Qt::OtherFocusReason);
     StringGrid1->hide();
     Image37->hide();
-    dealBacks(m_pictures.picture(m_state.folder, game::backFile()));
+    dealBacks();
     Label1->setText(info::startLine(scores::timeText(m_services.clock.now().time())));
     Progressbar1->show();
 }
@@ -165,7 +162,13 @@ void TForm1::shuffle() {
     game::shuffle(m_state, [&clock] { return clock.now(); });
 }
 
-void TForm1::dealBacks(const QImage& back) {
+QImage TForm1::backPicture() {
+    return m_backsFromFolder ? m_pictures.picture(m_state.folder, game::backFile())
+                             : m_pictures.builtIn(game::backFile());
+}
+
+void TForm1::dealBacks() {
+    const QImage back = backPicture();
     for (int k = 1; k <= game::CardCount; ++k) {
         card(k)->setPicture(back);
         card(k)->setStretch(true);
@@ -175,7 +178,8 @@ void TForm1::dealBacks(const QImage& back) {
 }
 
 void TForm1::showCardBack(int position) {
-    loadPicture(card(position), game::backFile());
+    card(position)->setPicture(backPicture());
+    card(position)->setStretch(true);
     describeCard(position);
 }
 
@@ -287,24 +291,16 @@ void TForm1::endanzeige() {
     const QDateTime finish = m_services.clock.now();
     const qint64 takenMs = m_services.clock.steadyMs() - m_state.startSteadyMs;
     showResult(finish, takenMs);
-    bool saved = false;
     try {
         // Entry, save and ranking form one change of the list: another game
         // finishing in the same folder waits for it.
-        const scores::ListLock lock = lockList();
         highscore(finish, takenMs);
-        SaveHigh();
-        saved = true;
-        Label8->setText(game::rankingMark(m_state));
-        sort();
+    } catch (const safefile::NoFolderError&) {
+        throw;
     } catch (const GameError& error) {
-        if (saved || dynamic_cast<const safefile::NoFolderError*>(&error) != nullptr) {
-            throw;
-        }
         // The result line stays on screen; the player learns it was not kept.
         throw GameError(tr("%1. The result was not saved.").arg(error.message()));
     }
-    currenthighscores1Click();
     m_services.pause.pause(1200);
     Image38->hide();
     Image39->hide();

@@ -8,7 +8,9 @@
 #include "game/GameState.h"
 #include "game/Life.h"
 #include "scores/HighScoreStore.h"
+#include "platform/GameError.h"
 #include "scores/Ranking.h"
+#include "scores/ScoreList.h"
 #include "scores/ResultTexts.h"
 
 // Qt
@@ -71,8 +73,8 @@ void TForm1::showList() {
     StringGrid1->repaint();
 }
 
-scores::ListLock TForm1::lockList() {
-    return scores::ListLock(m_state.folder, m_services.pause);
+scores::HighScoreStore TForm1::list() const {
+    return scores::HighScoreStore(m_state.folder);
 }
 
 void TForm1::showResult(const QDateTime& finish, qint64 takenMs) {
@@ -88,23 +90,30 @@ void TForm1::showResult(const QDateTime& finish, qint64 takenMs) {
 }
 
 void TForm1::highscore(const QDateTime& finish, qint64 takenMs) {
-    m_list.enterResult(scores::HighScoreStore(m_state.folder),
-                       scores::resultRow(m_state.playername, takenMs, finish, m_state.clicks),
-                       sortKey());
+    const scores::Row result =
+        scores::resultRow(m_state.playername, takenMs, finish, m_state.clicks);
+    scores::ListChange change;
+    try {
+        change = m_list.finishGame(list(), m_services.pause, result, sortKey());
+    } catch (const GameError&) {
+        // The rows hold the result even when the list could not take it.
+        showList();
+        throw;
+    }
+    Label8->setText(game::rankingMark(m_state));
+    showRanking(change.rankedText);
+    showListPanel();
     showList();
-}
-
-void TForm1::SaveHigh() {
-    m_list.save(scores::HighScoreStore(m_state.folder));
+    finishShowing();
 }
 
 void TForm1::loadlist() {
     Edit1->repaint();
-    m_list.loadNames(scores::HighScoreStore(m_state.folder));
+    m_list.takeNames(list(), m_services.pause);
     showList();
 }
 
-void TForm1::currenthighscores1Click() {
+void TForm1::showListPanel() {
     Label8->setText(game::rankingMark(m_state));
     setWindowHeight(layout::WithListHeight);
     StringGrid1->show();
@@ -112,16 +121,20 @@ void TForm1::currenthighscores1Click() {
     showHeading(Label3, StringGrid1);
     Label3->raise();
     Edit1->repaint();
-    m_list.loadAsStored(scores::HighScoreStore(m_state.folder));
-    showList();
-    {
-        const scores::ListLock lock = lockList();
-        sort();
-    }
+}
+
+void TForm1::finishShowing() {
     m_services.pause.pause(800);
     setFontColour(Label3, Blue);
 }
 
+void TForm1::currenthighscores1Click() {
+    showListPanel();
+    const scores::ListChange change = m_list.show(list(), m_services.pause, sortKey());
+    showList();
+    showRanking(change.rankedText);
+    finishShowing();
+}
 void TForm1::highscoresoff1Click() {
     Label8->setText(game::rankingMark(m_state));
     StringGrid1->hide();
@@ -135,34 +148,29 @@ void TForm1::highscoresoff1Click() {
     Label3->hide();
 }
 
-void TForm1::sort() {
-    const scores::RankResult result = scores::HighScoreStore(m_state.folder).sort(sortKey());
-    if (result.compared) {
-        Label8->setText(game::rankingMark(m_state));
-    }
+void TForm1::showRanking(const QString& rankedText) {
     Label1->show();
-    Label1->setText(Label1->text() + scores::rankedListText(result.lines));
+    Label1->setText(Label1->text() + rankedText);
+}
+
+void TForm1::sort() {
+    Label8->setText(game::rankingMark(m_state));
+    showRanking(
+        scores::rankedListText(scores::sortList(list(), m_services.pause, sortKey()).lines));
 }
 
 void TForm1::sortontime1Click() {
-    game::chooseRanking(m_state, game::RankBy::Time);
-    Label8->setText(game::rankingMark(m_state));
-    const scores::ListLock lock = lockList();
+    game::rankByTime(m_state);
     sort();
 }
 
 void TForm1::sortonclick1Click() {
-    game::chooseRanking(m_state, game::RankBy::Clicks);
-    Label8->setText(game::rankingMark(m_state));
-    const scores::ListLock lock = lockList();
+    game::rankByClicks(m_state);
     sort();
 }
 
 void TForm1::newlst1Click() {
-    {
-        const scores::ListLock lock = lockList();
-        scores::HighScoreStore(m_state.folder).newList();
-    }
+    scores::startNewList(list(), m_services.pause);
     m_services.pause.pause(100);
 }
 

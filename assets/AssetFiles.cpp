@@ -126,6 +126,10 @@ bool sameContent(const safefile::Folder& folder, const QString& name) {
 
 } // namespace
 
+bool holdsBuiltIn(const safefile::Folder& folder, const QString& name) {
+    return sameContent(folder, name);
+}
+
 QStringList extractAll(const safefile::Folder& folder) {
     QStringList failures;
     for (const QString& name : imageNames()) {

@@ -37,6 +37,10 @@ QByteArray embeddedImage(const QString& name);
 // the file and the reason. An empty list means all were written.
 QStringList extractAll(const safefile::Folder& folder);
 
+// True when the folder's file of picture name ("empty") holds exactly the
+// game's built-in copy.
+bool holdsBuiltIn(const safefile::Folder& folder, const QString& name);
+
 // Removes name + ".bmp" from folder for every picture name that is a file or
 // a link there (a link's target stays). Files that cannot be removed are left
 // alone; nothing else is touched.

@@ -43,9 +43,14 @@ bool takeEnding(GameState& state) {
     return true;
 }
 
-void chooseRanking(GameState& state, RankBy by) {
-    state.sorttime = by == RankBy::Time;
-    state.sortclick = by == RankBy::Clicks;
+void rankByTime(GameState& state) {
+    state.sorttime = true;
+    state.sortclick = false;
+}
+
+void rankByClicks(GameState& state) {
+    state.sorttime = false;
+    state.sortclick = true;
 }
 
 void switchSound(GameState& state, bool on) {

@@ -31,8 +31,8 @@ bool takeEnding(GameState& state);
 
 // The player's choices: the key of the ranking, the sound, the name (as the
 // list takes it, already cut or padded).
-enum class RankBy { Time, Clicks };
-void chooseRanking(GameState& state, RankBy by);
+void rankByTime(GameState& state);
+void rankByClicks(GameState& state);
 void switchSound(GameState& state, bool on);
 void takeName(GameState& state, const QString& name);
 

@@ -10,44 +10,30 @@ bool HighScoreStore::exists() const {
     return m_folder.isOpen() && m_folder.exists(listName);
 }
 
-QStringList HighScoreStore::readLines() const {
-    return readTextLines(m_folder, listName, maxEntries).lines;
+std::optional<TextLines> HighScoreStore::read() const {
+    // Without a folder, the look throws NoFolderError naming the list.
+    if (!m_folder.exists(listName))
+        return std::nullopt;
+    return readTextLines(m_folder, listName, maxEntries);
 }
 
-void HighScoreStore::writeLines(const QStringList& lines) const {
-    // Read again under the caller's lock: what is on disk now decides.
-    // Anything but a regular file is named by the writer.
-    if (m_folder.look(listName).kind == safefile::Entry::Kind::Regular &&
-        !readTextLines(m_folder, listName, maxEntries).whole)
+void HighScoreStore::replace(const std::optional<TextLines>& read, const QStringList& lines) const {
+    if (read && !read->whole)
         throw GameError(notWholeError(listName, maxEntries));
     writeDataFile(m_folder, listName, encodeLines(lines));
 }
 
-void HighScoreStore::createEmptyIfMissing() const {
-    // Without a folder (the working folder was gone at start-up) there is
-    // nowhere to keep one, and the player has been told so.
-    if (m_folder.isOpen() && !exists())
-        writeLines({});
-}
-
-QStringList HighScoreStore::readForResultEntry() const {
-    if (!exists()) {
-        writeLines(resultSeedLines());
-        return {};
-    }
-    return readLines();
-}
-
 RankResult HighScoreStore::sort(SortKey key) const {
+    const std::optional<TextLines> list = read();
     QStringList entries;
-    if (exists()) {
-        entries = readLines();
+    if (list) {
+        entries = list->lines;
         // An empty list still counts as one (empty) entry.
         if (entries.isEmpty())
             entries << QString();
     }
     RankResult result = rank(entries, key);
-    writeLines(result.lines);
+    replace(list, result.lines);
     return result;
 }
 

@@ -11,6 +11,9 @@
 #include <QString>
 #include <QStringList>
 
+// std
+#include <optional>
+
 // The high-score list file highscore.txt in the game's folder, and its backup
 // highscore2.txt. None of these functions locks the list: whoever reads,
 // changes and writes it holds a ListLock across all three steps.
@@ -22,28 +25,21 @@ class HighScoreStore {
     static constexpr QLatin1String backupName{"highscore2.txt"};
 
     // The folder outlives the store. Without a folder every step throws
-    // NoFolderError, but for createEmptyIfMissing.
+    // NoFolderError.
     explicit HighScoreStore(const safefile::Folder& folder);
 
+    const safefile::Folder& folder() const { return m_folder; }
+    bool hasFolder() const { return m_folder.isOpen(); }
     // True when anything, even a folder or a link, has the list's name.
     bool exists() const;
 
-    // The first 12 lines. Throws GameError naming the file when it cannot be
-    // read (a folder or a link in its place included).
-    QStringList readLines() const;
-    // Replaces the list in one step, CR LF after every line. A list on disk
-    // that holds more than the first 12 lines read (see TextLines::whole) is
-    // not replaced: that would lose what follows. Throws GameError; the old
-    // file is then left exactly as it was.
-    void writeLines(const QStringList& lines) const;
-
-    // For the viewers: an empty list where there is none (and nothing when
-    // the game has no folder).
-    void createEmptyIfMissing() const;
-
-    // The list for entering a result. Without a list the three seed entries
-    // are written and no lines are returned, so the grid is left as it is.
-    QStringList readForResultEntry() const;
+    // The list as it stands, read once: nothing when no entry has its name.
+    // Throws GameError naming the file when it cannot be read.
+    std::optional<TextLines> read() const;
+    // Replaces the list read just before (under the same lock) with lines. A
+    // list that was not read whole is left alone, or what follows its first
+    // 12 lines would be lost: GameError.
+    void replace(const std::optional<TextLines>& read, const QStringList& lines) const;
 
     // Ranks the list by key and writes it back. A missing list ends up as an
     // empty file; an empty list becomes the single line "1 ".

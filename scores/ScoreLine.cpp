@@ -88,22 +88,6 @@ QStringList freshList() {
     };
 }
 
-QStringList resultSeedLines() {
-    return {
-        QStringLiteral("1  Novice                  00:10:00 01.02.1492  222"),
-        QStringLiteral("2  King Lear               00:10:01 01.02.1592  223"),
-        QStringLiteral("3  Santa Claus             00:10:02 01.02.1692  324"),
-    };
-}
-
-QStringList rankingSeedLines() {
-    return {
-        QStringLiteral("1  Novice                  00:10:00 01.02.1492  111"),
-        QStringLiteral("2  King Lear               00:10:01 01.02.1592  111"),
-        QStringLiteral("3  Santa Claus             00:10:02 01.02.1692  111"),
-    };
-}
-
 QString placeholderEntry() {
     return QStringLiteral("1  Novice                  00:11:11 11.11.1111  111");
 }

@@ -51,10 +51,6 @@ const QString& rowKey(const Row& row, SortKey key);
 
 // The list "new list" writes: twelve unnamed entries.
 QStringList freshList();
-// The three entries written when a result is entered and there is no list.
-QStringList resultSeedLines();
-// The three entries written when the list is sorted and there is none.
-QStringList rankingSeedLines();
 // What the ranking puts in place of an entry that holds nothing.
 QString placeholderEntry();
 

@@ -1,46 +1,67 @@
 #pragma once
 
+// own
+#include "scores/Ranking.h"
 #include "scores/ScoreLine.h"
 
 // Qt
 #include <QString>
 
+class Pause;
 class QDateTime;
 
 namespace scores {
 
 class HighScoreStore;
 
+// What a change of the list gives the window to show.
+struct ListChange {
+    // The row the finished game was entered in, or -1.
+    int row = -1;
+    // What the rankings add to the start line below the board.
+    QString rankedText;
+};
+
 // The high-score list as the window shows it: twelve rows of rank, name,
 // time, date and clicks. The rows live here for the whole run; the readers
 // and the result entry overwrite them row by row, and the grid on screen only
-// shows them. None of these functions locks the list (see ListLock).
+// shows them.
+//
+// Each action is one change of the list: it takes the list's lock (waiting
+// through pause), reads highscore.txt once, changes it and writes it at most
+// once. Every failure throws GameError naming the file; a list read not whole
+// is never written.
 class ScoreList {
   public:
     ScoreList();
 
     const Table& rows() const { return m_rows; }
 
-    // Enters a finished game: reads the list (a missing one gets its seed
-    // entries on disk and leaves the rows alone) and enters the result as
-    // enterResult does. Returns the row entered, or -1. Throws GameError when
-    // the list cannot be read; the rows are then unchanged.
-    int enterResult(const HighScoreStore& store, const Row& result, SortKey key);
+    // The end of a game: the result is entered into the rows read (a missing
+    // list leaves the rows alone but for the result), the rows are saved,
+    // ranked by key, shown as stored and ranked once more. The file holds the
+    // last ranking. The rows keep the result even when the write fails.
+    ListChange finishGame(const HighScoreStore& store, Pause& pause, const Row& result,
+                          SortKey key);
 
-    // Writes the twelve rows as the list.
-    void save(const HighScoreStore& store) const;
+    // Show: every column as stored, then the list ranked by key. A missing
+    // list leaves the rows alone and ranks as an empty one.
+    ListChange show(const HighScoreStore& store, Pause& pause, SortKey key);
 
-    // For taking the player's name: rank, name, time and date as stored. A
-    // missing list is created empty.
-    void loadNames(const HighScoreStore& store);
-
-    // For showing the list: every column as stored. A missing list is
-    // created empty.
-    void loadAsStored(const HighScoreStore& store);
+    // OK: rank, name, time and date as stored. A missing list is created
+    // empty; without a folder nothing happens.
+    void takeNames(const HighScoreStore& store, Pause& pause);
 
   private:
     Table m_rows;
 };
+
+// Sort: the list ranked by key and written back.
+RankResult sortList(const HighScoreStore& store, Pause& pause, SortKey key);
+// New list: the old one kept as the backup, the fresh one written.
+void startNewList(const HighScoreStore& store, Pause& pause);
+// Start-up: a fresh list where there is none.
+void keepList(const HighScoreStore& store, Pause& pause);
 
 // A finished game's row: the name as taken, the time the game took (in
 // milliseconds, from a clock nobody sets), the finishing date and the clicks

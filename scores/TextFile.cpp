@@ -85,6 +85,12 @@ TextLines readTextLines(const safefile::Folder& folder, const QString& name, qsi
     return collector.finish(ended);
 }
 
+TextLines parseTextLines(const QByteArray& bytes, qsizetype maxLines) {
+    LineCollector collector(maxLines);
+    collector.feed(bytes.constData(), bytes.size());
+    return collector.finish(true);
+}
+
 QByteArray readFileBytes(const safefile::Folder& folder, const QString& name) {
     QByteArray bytes = folder.readPrefix(name, maxFileBytes + 1);
     if (bytes.size() > maxFileBytes) {

@@ -37,6 +37,10 @@ struct TextLines {
 // never through a link, and the open never blocks.
 TextLines readTextLines(const safefile::Folder& folder, const QString& name, qsizetype maxLines);
 
+// The first maxLines lines of bytes, split as readTextLines splits a file's
+// (what a list written with encodeLines reads back as).
+TextLines parseTextLines(const QByteArray& bytes, qsizetype maxLines);
+
 // The whole file as it is. Throws GameError for a file of more than
 // maxFileBytes.
 QByteArray readFileBytes(const safefile::Folder& folder, const QString& name);

@@ -265,6 +265,22 @@ void TstAssets::loadPicture_data() {
     qToLittleEndian<quint16>(8, giant.data() + 28);
     qToLittleEndian<quint32>(1, giant.data() + 30); // RLE8
     QTest::newRow("header claims 5000 x 5000") << giant << QStringLiteral("img19");
+    // An 8 x 8 RLE8 picture of two colours, 96 bytes, cut off after 76.
+    QByteArray rle(62, '\0');
+    rle[0] = 'B';
+    rle[1] = 'M';
+    qToLittleEndian<quint32>(96, rle.data() + 2);
+    qToLittleEndian<quint32>(62, rle.data() + 10);
+    qToLittleEndian<quint32>(40, rle.data() + 14);
+    qToLittleEndian<qint32>(8, rle.data() + 18);
+    qToLittleEndian<qint32>(8, rle.data() + 22);
+    qToLittleEndian<quint16>(1, rle.data() + 26);
+    qToLittleEndian<quint16>(8, rle.data() + 28);
+    qToLittleEndian<quint32>(1, rle.data() + 30); // RLE8
+    qToLittleEndian<quint32>(2, rle.data() + 46); // colours used
+    rle[58] = rle[59] = rle[60] = '\xff';         // the second colour: white
+    rle += QByteArray("\x08\x01\x00\x00", 4).repeated(8) + QByteArray("\x00\x01", 2);
+    QTest::newRow("cut-off RLE picture") << rle.left(76) << QStringLiteral("img19");
     QByteArray oversized = assets::embeddedImage("ok");
     oversized.append(QByteArray(assets::maxPictureBytes, '\0'));
     QTest::newRow("file over the budget") << oversized << QStringLiteral("img19");

@@ -4,6 +4,7 @@
 // own
 #include "app/PictureBox.h"
 #include "assets/AssetFiles.h"
+#include "platform/RealServices.h"
 #include "support/GameHarness.h"
 
 // Qt
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 // std
+#include <algorithm>
 #include <iterator>
 #include <set>
 
@@ -34,6 +36,7 @@ class BoardTest : public QObject {
     void firstCardsHideTheInformationLabels();
     void freeMemoryReadout_data();
     void freeMemoryReadout();
+    void hostMemoryIsWhatTheKernelCallsAvailable();
 
   private:
     static QImage back(GameHarness& h) { return h.image(1)->picture(); }
@@ -268,6 +271,35 @@ void BoardTest::freeMemoryReadout() {
     h.window().freememory1Click();
     QCOMPARE(h.label(5)->text(), text);
     QCOMPARE(h.label(7)->text(), QStringLiteral("number of processors: 8"));
+}
+
+namespace {
+
+// MemAvailable from /proc/meminfo, in bytes (0 when there is none).
+quint64 kernelAvailable() {
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : meminfo.readAll().split('\n')) {
+        if (line.startsWith("MemAvailable:"))
+            return line.simplified().split(' ').value(1).toULongLong() * 1024;
+    }
+    return 0;
+}
+
+} // namespace
+
+void BoardTest::hostMemoryIsWhatTheKernelCallsAvailable() {
+    const quint64 before = kernelAvailable();
+    if (before == 0)
+        QSKIP("This kernel reports no MemAvailable.");
+    const quint64 read = HostSystemInfo().availablePhysicalMemory();
+    const quint64 after = kernelAvailable();
+    // Other processes move the figure a little between the three readings.
+    const quint64 slack = quint64(16) << 20;
+    QVERIFY2(
+        read + slack >= std::min(before, after) && read <= std::max(before, after) + slack,
+        qPrintable(QStringLiteral("%1 read, %2 to %3 available").arg(read).arg(before).arg(after)));
 }
 
 QTEST_MAIN(BoardTest)

@@ -3,7 +3,13 @@
 #include "app/Languages.h"
 
 // Qt
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+
+// std
+#include <csignal>
 
 Q_DECLARE_METATYPE(cli::Action)
 
@@ -17,6 +23,7 @@ class CommandLineTest : public QObject {
     void argumentsDecideWhatTheProgramDoes();
     void languageComesFromTheOptionOrTheDesktop_data();
     void languageComesFromTheOptionOrTheDesktop();
+    void programBlockExitsAndIgnoresTheSizeLimitSignal();
 };
 
 void CommandLineTest::argumentsDecideWhatTheProgramDoes_data() {
@@ -136,6 +143,46 @@ void CommandLineTest::languageComesFromTheOptionOrTheDesktop() {
     const i18n::Translation translation(chosen);
     const QString text = cli::parse(arguments, translation).text;
     QVERIFY2(text.contains(phrase), qPrintable(text));
+}
+
+void CommandLineTest::programBlockExitsAndIgnoresTheSizeLimitSignal() {
+    // The built game, run as a player's shell runs it.
+    QProcess game;
+    game.start(QStringLiteral(GAME_BINARY), {QStringLiteral("--version")});
+    QVERIFY(game.waitForFinished(10000));
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), 0);
+    game.start(QStringLiteral(GAME_BINARY), {QStringLiteral("--no-such-option")});
+    QVERIFY(game.waitForFinished(10000));
+    QCOMPARE(game.exitCode(), cli::usageError);
+
+    // Playing, the game ignores SIGXFSZ, so a file size limit fails a write
+    // instead of ending the game.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    game.setProcessEnvironment(environment);
+    game.setWorkingDirectory(folder.path());
+    game.start(QStringLiteral(GAME_BINARY), {});
+    QVERIFY(game.waitForStarted(10000));
+    const auto ignored = [&game] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(game.processId()));
+        if (!status.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("SigIgn:"))
+                return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGXFSZ - 1) & 1) != 0;
+        }
+        return false;
+    };
+    // Waiting on the game, which sets the signal up first thing.
+    const QDeadlineTimer deadline(10000);
+    while (!ignored() && !deadline.hasExpired() && !game.waitForFinished(20)) {
+    }
+    QVERIFY(ignored());
+    game.kill();
+    QVERIFY(game.waitForFinished(10000));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 class LifecycleTest : public QObject {
@@ -127,13 +128,23 @@ void LifecycleTest::folderStepsWaitForTheFirstFrameOrHandler_data() {
 void LifecycleTest::folderStepsWaitForTheFirstFrameOrHandler() {
     QFETCH(bool, shown);
     GameHarness h(0, {}, GameHarness::StartUp::Pending);
+    const auto untouched = [&h] {
+        return QDir(h.dir()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    };
     // The first frame needs no file: the board is dealt and nothing is written.
-    QVERIFY(QDir(h.dir()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    QVERIFY(untouched());
     QCOMPARE(h.image(1)->picture(), QImage::fromData(assets::embeddedImage("empty"), "BMP"));
     QCOMPARE(h.label(1)->text(), QStringLiteral("  start : 16:58:14"));
     QVERIFY(h.label(9)->isHidden());
+    // A tick of the status clock is no player's action.
+    auto* tick = h.window().findChild<QTimer*>(QStringLiteral("Timer1"));
+    QSignalSpy ticked(tick, &QTimer::timeout);
+    tick->start(0);
+    QVERIFY(ticked.wait(1000));
+    QVERIFY(untouched());
     if (shown) {
         h.window().show();
+        QVERIFY(untouched()); // not before the first frame is painted
         QVERIFY(QTest::qWaitForWindowExposed(&h.window()));
         QTRY_VERIFY(QFile::exists(h.path(QStringLiteral("highscore.txt"))));
     } else {

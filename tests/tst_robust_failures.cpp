@@ -13,6 +13,7 @@
 #include "platform/GameError.h"
 #include "scores/GameCounter.h"
 #include "scores/HighScoreStore.h"
+#include "scores/ScoreList.h"
 #include "scores/ScoreLine.h"
 #include "scores/TextFile.h"
 #include "support/GameHarness.h"
@@ -46,7 +47,7 @@ enum class Blocking {
     ParentIsFile // the folder's path runs through a regular file
 };
 
-enum class Operation { WriteList, SortOnTime, SortOnClicks, NewList, SeedList, CountGame };
+enum class Operation { WriteList, SortOnTime, SortOnClicks, NewList, FirstEnding, CountGame };
 
 // A list of finished games, as a player's folder holds it.
 QByteArray resultList() {
@@ -105,7 +106,7 @@ void RobustFailuresTest::scoreWritesFail_data() {
         {"sort on time", Operation::SortOnTime, listName},
         {"sort on clicks", Operation::SortOnClicks, listName},
         {"new list", Operation::NewList, backupName}, // the backup is written first
-        {"seed missing list", Operation::SeedList, listName},
+        {"first ending, no list", Operation::FirstEnding, listName},
         {"count game", Operation::CountGame, counterName},
     };
     const struct {
@@ -134,7 +135,7 @@ void RobustFailuresTest::scoreWritesFail() {
         QVERIFY(hostile::writeAll(tmp.path() + QStringLiteral("/game"), "a file, not a folder"));
     } else {
         QVERIFY(QDir().mkdir(dir));
-        if (operation != Operation::SeedList) {
+        if (operation != Operation::FirstEnding) {
             QVERIFY(hostile::writeAll(dir + listName, resultList()));
         }
         QVERIFY(hostile::writeAll(dir + backupName, scores::encodeLines(scores::freshList())));
@@ -157,7 +158,7 @@ void RobustFailuresTest::scoreWritesFail() {
         message = errorOf([&] {
             switch (operation) {
             case Operation::WriteList:
-                store.writeLines(scores::freshList());
+                store.replace(store.read(), scores::freshList());
                 break;
             case Operation::SortOnTime:
                 store.sort(SortKey::Time);
@@ -168,8 +169,9 @@ void RobustFailuresTest::scoreWritesFail() {
             case Operation::NewList:
                 store.newList();
                 break;
-            case Operation::SeedList:
-                store.readForResultEntry();
+            case Operation::FirstEnding:
+                scores::ScoreList().finishGame(store, pause, {"", "Ann", "00:01:00", "", " 40"},
+                                               SortKey::Time);
                 break;
             case Operation::CountGame:
                 scores::advanceGameCounter(folder, pause);
@@ -303,7 +305,13 @@ void RobustFailuresTest::windowWritesFail() {
 
 void RobustFailuresTest::unwritableFolderStillPlays() {
     std::optional<WriteBlocker> blocker;
-    GameHarness h(0, [&](const QString& dir) { blocker.emplace(dir); });
+    // A card back of another picture stands in the folder and cannot be
+    // replaced: the backs still come from the one built-in picture.
+    const QByteArray otherBack = assets::embeddedImage(QStringLiteral("img18"));
+    GameHarness h(0, [&](const QString& dir) {
+        QVERIFY(hostile::writeAll(dir + QStringLiteral("/empty.bmp"), otherBack));
+        blocker.emplace(dir);
+    });
     TForm1& window = h.window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -347,7 +355,8 @@ void RobustFailuresTest::unwritableFolderStillPlays() {
         QVERIFY2(namesFile(shown.text, listName), qPrintable(shown.text));
     }
     // Nothing was written: at most empty files were made.
-    const auto files = hostile::snapshot(h.dir());
+    auto files = hostile::snapshot(h.dir());
+    QCOMPARE(files.take(QStringLiteral("empty.bmp")), otherBack);
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         QVERIFY2(it.value().isEmpty(), qPrintable(it.key()));
     }

@@ -166,10 +166,9 @@ void RobustFilesTest::checkScoreReaders(const QString& dir, const QByteArray& by
         bytes, scores::maxEntries, scores::maxLineLength, scores::maxReadBytes);
     const bool whole = hostile::expectedWhole(bytes, scores::maxEntries, scores::maxReadBytes);
     QCOMPARE(scores::readTextLines(folder, listName, scores::maxEntries).whole, whole);
-    const QStringList lines = store.readLines();
+    const QStringList lines = store.read().value().lines;
     QCOMPARE(lines.size(), expected.size());
     QVERIFY(lines == expected);
-    QVERIFY(store.readForResultEntry() == expected);
     QCOMPARE(hostile::readAll(listPath), bytes);
 
     // The grid as the window keeps it (12 rows), and one that is too small.

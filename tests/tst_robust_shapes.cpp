@@ -137,6 +137,7 @@ class RobustShapesTest : public QObject {
     void nameSwappedDuringWrites();
     void folderRenamedOrNotUtf8_data();
     void folderRenamedOrNotUtf8();
+    void fullDiskNamedByTheWriter();
     void clockSetDuringAGame();
 };
 
@@ -627,6 +628,27 @@ void RobustShapesTest::folderRenamedOrNotUtf8() {
         QVERIFY(!QFileInfo::exists(QFile::decodeName(started)));
         QVERIFY(::rename(now.constData(), started.constData()) == 0);
     }
+}
+
+void RobustShapesTest::fullDiskNamedByTheWriter() {
+    // The writer alone, no lock file made first: the cause is its own.
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    hostile::SmallDisk disk(tmp.path());
+    if (!disk.mounted())
+        QSKIP("no small file system can be mounted here");
+    QVERIFY(hostile::writeAll(tmp.filePath(counterName), "  41\r\n"));
+    disk.fill();
+    const safefile::Folder folder = hostile::folderAt(tmp.path() + QLatin1Char('/'));
+    QString reason;
+    try {
+        folder.write(counterName, QByteArray(64 * 1024, 'x'), safefile::Durability::Synced,
+                     safefile::AtLink::Report);
+    } catch (const safefile::FileError& error) {
+        reason = error.reason();
+    }
+    QCOMPARE(reason, QStringLiteral("the disk is full"));
+    QCOMPARE(hostile::readAll(tmp.filePath(counterName)), QByteArray("  41\r\n"));
 }
 
 void RobustShapesTest::clockSetDuringAGame() {

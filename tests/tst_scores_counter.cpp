@@ -28,17 +28,8 @@ CounterResult countIn(const QString& dir) {
     return advanceGameCounter(hostile::folderAt(dir), pause);
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using hostile::readAll;
+using hostile::writeAll;
 
 } // namespace
 

@@ -236,8 +236,8 @@ void TestScoresFormat::enterResult_data() {
     QTest::addColumn<int>("entered");
     const QStringList fresh = freshList();
     QTest::newRow("empty list") << QStringList{} << SortKey::Time << u"23:59:59"_s << u"999"_s << 0;
-    QTest::newRow("after three") << resultSeedLines() << SortKey::Clicks << u"23:59:59"_s
-                                 << u"999"_s << 3;
+    QTest::newRow("after three") << fresh.mid(0, 3) << SortKey::Clicks << u"23:59:59"_s << u"999"_s
+                                 << 3;
     // Worst of the fresh list: by time 10:11:10 (row 11), by clicks 444 (row 2).
     QTest::newRow("time better") << fresh << SortKey::Time << u"10:11:09"_s << u"999"_s << 11;
     QTest::newRow("time equal") << fresh << SortKey::Time << u"10:11:10"_s << u" 10"_s << -1;

@@ -146,7 +146,10 @@ void TurnsTest::rankingChoiceAndMark() {
     game::GameState state;
     game::startUp(state, safefile::Folder());
     for (int choice : choices) {
-        game::chooseRanking(state, choice == 0 ? game::RankBy::Time : game::RankBy::Clicks);
+        if (choice == 0)
+            game::rankByTime(state);
+        else
+            game::rankByClicks(state);
     }
     QCOMPARE(game::rankingMark(state), mark);
     // Exactly one key is chosen.
