@@ -44,8 +44,6 @@ void CommandLineTest::argumentsDecideWhatTheProgramDoes_data() {
     QTest::newRow("qt option with equals sign")
         << QStringList{game, "-style=fusion"} << Action::Play << 0 << none << none;
     QTest::newRow("qt flag") << QStringList{game, "-reverse"} << Action::Play << 0 << none << none;
-    QTest::newRow("language") << QStringList{game, "--language", "de"} << Action::Play << 0 << none
-                              << none;
 
     const QStringList helpParts{"Usage: kestrelon-memory [options]",
                                 "-h, --help",
