@@ -3,12 +3,18 @@
 # that records its working directory, and checks where the data folder is made
 # and where the game runs.
 #   tst_launcher.sh <configured launcher> <game folder relative to the launcher's folder>
+#                   <the game's install folder configured into the launcher>
+# The launcher's copies are told that the game is installed in a folder of the
+# test's own, so the verdict is the same whether or not the game is installed
+# on this machine.
 set -u
 launcher_source="$1"
 game_from_launcher="$2"
+configured_install_dir="$3"
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
 root="$(cd "$root" && pwd -P)"
+installed="$root/installed"
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -20,7 +26,9 @@ fail() {
 # arguments and exits with STANDIN_STATUS.
 install_pair() {
     mkdir -p "$1"
-    cp "$launcher_source" "$1/kestrelon-memory"
+    awk -v from="$configured_install_dir/kestrelon-memory" -v to="$installed/kestrelon-memory" '
+        { while ((i = index($0, from)) > 0) $0 = substr($0, 1, i - 1) to substr($0, i + length(from)); print }
+    ' "$launcher_source" >"$1/kestrelon-memory"
     chmod +x "$1/kestrelon-memory"
     [ "${2:-}" != nogame ] || return 0
     mkdir -p "$1/$game_from_launcher"
@@ -126,9 +134,15 @@ cannot-create HOME=$root/h10,XDG_DATA_HOME=$root/blocker 1
 no-home       ,                                          1
 relative-home HOME=home                                  1
 CASES
+# No game beside the launcher: it runs the one in its install folder, or says
+# that there is none, whatever a game installed elsewhere (here one laid out
+# like the host's) would offer.
 install_pair "$root/alone" nogame
+install_pair "$root/usr/games"
 case_env="HOME=$root/h11"
 run_case no-game - 127 "$root/alone/kestrelon-memory"
+mkdir -p "$installed" && cp "$root/usr/games/$game_from_launcher/kestrelon-memory" "$installed/"
+run_case installed-game "$root/h11/$data" 0 "$root/alone/kestrelon-memory"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures launcher check(s) failed" >&2
