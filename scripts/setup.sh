@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build clang-format
+    build-essential cmake ninja-build clang-format ccache
     qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
     libqt6multimedia6 qt6-qpa-plugins
     tzdata xvfb xauth

@@ -25,7 +25,8 @@ else
         tar -C "$repo" --null -T - -cf - | tar -C "$src" -xf -
     echo "check-deb: dpkg-buildpackage in $src"
     out="$work/pkgs"
-    (cd "$src" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" \
+    # ccache, where the caller set it up, with paths relative to this copy.
+    (cd "$src" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" CCACHE_BASEDIR="$src" \
         dpkg-buildpackage -us -uc -b) >"$out/build.log" 2>&1 ||
         { tail -n 60 "$out/build.log" >&2; echo "FAIL: dpkg-buildpackage" >&2; exit 1; }
 fi
@@ -115,7 +116,7 @@ while read -r line; do fail "$line"; done <"$work/stray"
 # fortification at level 3.
 hardening-check --nocfprotection "$game" >"$work/hardening.log" ||
     { cat "$work/hardening.log" >&2; fail "hardening-check"; }
-grep -E '(^| && )/usr/bin/c\+\+ .* -c [^ ]+\.cpp$' "$out/build.log" >"$work/compiles" ||
+grep -E '(^| && )(/usr/bin/ccache )?/usr/bin/c\+\+ .* -c [^ ]+\.cpp$' "$out/build.log" >"$work/compiles" ||
     fail "no compile command in $out/build.log"
 grep -v -- '-D_FORTIFY_SOURCE=3' "$work/compiles" |
     sed 's/^/compiled without _FORTIFY_SOURCE=3: /' >"$work/stray" || true
