@@ -187,15 +187,24 @@ void TForm1::describeCard(int position) {
     PictureBox* box = card(position);
     const int row = layout::rowOf(position);
     const int column = layout::columnOf(position);
+    // Each state is one whole phrase with the picture's name in it, so that a
+    // translation can make the state agree with the card, not the picture.
+    QString name;
     QString state;
     if (!m_state.faceUp[position]) {
+        name = tr("Card row %1 column %2: face down").arg(row).arg(column);
         state = tr("face down");
     } else {
-        const bool inTurn = position == m_state.firstpos || position == m_state.secondpos;
-        state = assets::pictureName(m_state.cards[position]) +
-                (inTurn ? tr(", turned") : tr(", found"));
+        const QString picture = assets::pictureName(m_state.cards[position]);
+        if (position == m_state.firstpos || position == m_state.secondpos) {
+            name = tr("Card row %1 column %2: %3, turned").arg(row).arg(column).arg(picture);
+            state = tr("%1, turned").arg(picture);
+        } else {
+            name = tr("Card row %1 column %2: %3, found").arg(row).arg(column).arg(picture);
+            state = tr("%1, found").arg(picture);
+        }
     }
-    box->setAccessibleName(tr("Card row %1 column %2: %3").arg(row).arg(column).arg(state));
+    box->setAccessibleName(name);
     box->setAccessibleDescription(state);
     QAccessibleEvent event(box, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
