@@ -158,20 +158,28 @@
         <translation>verdeckt</translation>
     </message>
     <message>
-        <source>, turned</source>
-        <translation>, aufgedeckt</translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation>, gefunden</translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation>Karte Reihe %1, Spalte %2: %3</translation>
-    </message>
-    <message>
         <source>%1. The result was not saved.</source>
         <translation>%1. Das Ergebnis wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>Karte Reihe %1, Spalte %2: verdeckt</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>Karte Reihe %1, Spalte %2, aufgedeckt: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>aufgedeckt: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>Karte Reihe %1, Spalte %2, gefunden: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -270,11 +278,11 @@
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation>Der Klang %1 fehlt im Programm.</translation>
+        <translation>Der Ton %1 fehlt im Programm.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation>Der Klang %1 ist beschädigt.</translation>
+        <translation>Der Ton %1 ist beschädigt.</translation>
     </message>
     <message>
         <source>The picture %1 is missing from the program.</source>
@@ -294,15 +302,15 @@ in dem es gestartet wird.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation>Zeigt diese Optionen und endet.</translation>
+        <translation>Zeigt diese Optionen an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>Zeigt Namen und Version und endet.</translation>
+        <translation>Zeigt Namen und Version an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Spricht die Sprache CODE, eine von: %1. Ohne diese Option spricht das Spiel die Sprache des Desktops, sonst Englisch.</translation>
+        <translation>Stellt die Sprache CODE ein, eine von: %1. Ohne diese Option spricht das Spiel die Sprache des Desktops, sonst Englisch.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -460,7 +468,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>ihre Sperrdatei %1 wird nicht benutzt: %2</translation>
+        <translation>ihre Sperrdatei %1 ist nicht verwendbar: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -544,7 +552,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>Spiel Nr.: %1</translation>
+        <translation>Spiel Nr. %1</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>

@@ -158,20 +158,28 @@
         <translation>boca abajo</translation>
     </message>
     <message>
-        <source>, turned</source>
-        <translation>, boca arriba</translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation>, encontrada</translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation>Carta fila %1, columna %2: %3</translation>
-    </message>
-    <message>
         <source>%1. The result was not saved.</source>
         <translation>%1. El resultado no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>Carta fila %1, columna %2: boca abajo</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>Carta fila %1, columna %2, boca arriba: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>boca arriba: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>Carta fila %1, columna %2, encontrada: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>encontrada: %1</translation>
     </message>
 </context>
 <context>
@@ -349,7 +357,7 @@ Prueba «%1 --help» para ver las opciones.
 1. Primero escribe tu nombre en la línea de abajo
    y luego haz clic en OK.
 2. Haz clic en las cartas y encuentra las parejas.
-3. Activa o quita el sonido, como prefieras.
+3. Juega con sonido o sin sonido, como prefieras.
 4. Cuando hayas encontrado todas las parejas,
    verás la lista de récords.
 5. Para jugar otra vez, haz clic en «Empezar»;
@@ -460,7 +468,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>su archivo de bloqueo %1 no se usa: %2</translation>
+        <translation>no se puede usar su archivo de bloqueo %1: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -544,7 +552,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>partida n.º: %1</translation>
+        <translation>partida n.º %1</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>

@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation>&amp;Mode d&apos;emploi</translation>
+        <translation>&amp;Mode d’emploi</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>Site &amp;web de l&apos;éditeur</translation>
+        <translation>Site &amp;web de l’éditeur</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;Écrire à l&apos;éditeur</translation>
+        <translation>&amp;Écrire à l’éditeur</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
@@ -145,12 +145,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Le jeu ne peut pas utiliser son dossier : %1. Il affiche ses images intégrées et n&apos;enregistre rien : cette fois, aucun résultat ne sera gardé.</translation>
+        <translation>Le jeu ne peut pas utiliser son dossier&#x202f;: %1. Il affiche ses images intégrées et n’enregistre rien&#x202f;: cette fois, aucun résultat ne sera gardé.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Les images n&apos;ont pas pu être écrites dans %1 : le jeu affiche ses copies intégrées.
+        <translation>Les images n’ont pas pu être écrites dans %1&#x202f;: le jeu affiche ses copies intégrées.
 %2</translation>
     </message>
     <message>
@@ -158,39 +158,47 @@
         <translation>face cachée</translation>
     </message>
     <message>
-        <source>, turned</source>
-        <translation>, retournée</translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation>, trouvée</translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation>Carte ligne %1, colonne %2 : %3</translation>
-    </message>
-    <message>
         <source>%1. The result was not saved.</source>
-        <translation>%1. Le résultat n&apos;a pas été enregistré.</translation>
+        <translation>%1. Le résultat n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>Carte ligne %1, colonne %2&#x202f;: face cachée</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>Carte ligne %1, colonne %2, retournée&#x202f;: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>retournée&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>Carte ligne %1, colonne %2, trouvée&#x202f;: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>trouvée&#x202f;: %1</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>ce n&apos;est pas une image BMP lisible</translation>
+        <translation>ce n’est pas une image BMP lisible</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation>le fichier n&apos;existe pas</translation>
+        <translation>le fichier n’existe pas</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation>Impossible de charger l&apos;image %1 : %2.</translation>
+        <translation>Impossible de charger l’image %1&#x202f;: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
@@ -266,7 +274,7 @@
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation>L&apos;image %1 est endommagée dans le programme.</translation>
+        <translation>L’image %1 est endommagée dans le programme.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
@@ -278,7 +286,7 @@
     </message>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation>L&apos;image %1 manque dans le programme.</translation>
+        <translation>L’image %1 manque dans le programme.</translation>
     </message>
 </context>
 <context>
@@ -287,7 +295,7 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Un jeu de mémoire avec des cartes : trouve les dix-huit paires
+        <translation>Un jeu de mémoire avec des cartes&#x202f;: trouve les dix-huit paires
 parmi trente-six cartes. Le jeu garde ses images, ses meilleurs
 scores et son compteur de parties dans le dossier où il est lancé.</translation>
     </message>
@@ -301,19 +309,19 @@ scores et son compteur de parties dans le dossier où il est lancé.</translatio
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Parle la langue CODE, parmi : %1. Sans cette option, le jeu parle la langue du bureau, sinon l&apos;anglais.</translation>
+        <translation>Parle la langue CODE, parmi&#x202f;: %1. Sans cette option, le jeu parle la langue du bureau, sinon l’anglais.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation>%1 : %2
-Essaie « %1 --help » pour voir les options.
+        <translation>%1&#x202f;: %2
+Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
 </translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>argument inattendu « %1 » : le jeu n&apos;accepte que ses options.</translation>
+        <translation>argument inattendu «&#x202f;%1&#x202f;»&#x202f;: le jeu n’accepte que ses options.</translation>
     </message>
 </context>
 <context>
@@ -344,18 +352,18 @@ Essaie « %1 --help » pour voir les options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation>Voici comment jouer :
-1. Écris d&apos;abord ton nom sur la ligne du bas,
-   puis clique sur OK !
+        <translation>Voici comment jouer&#x202f;:
+1. Écris d’abord ton nom sur la ligne du bas,
+   puis clique sur OK&#x202f;!
 2. Clique sur les cartes et trouve les paires.
 3. Active ou coupe le son, comme tu préfères.
 4. Quand tu as trouvé toutes les paires,
-   les meilleurs scores s&apos;affichent.
-5. Pour rejouer, clique sur « Jouer »,
-   pour arrêter, clique sur « Quitter ».
+   les meilleurs scores s’affichent.
+5. Pour rejouer, clique sur «&#x202f;Jouer&#x202f;»,
+   pour arrêter, clique sur «&#x202f;Quitter&#x202f;».
 6. Les meilleurs scores se classent par temps ou par clics.
    En haut à droite, tu vois T (temps) ou C (clics).
-   Amuse-toi bien !</translation>
+   Amuse-toi bien&#x202f;!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
@@ -363,7 +371,7 @@ Essaie « %1 --help » pour voir les options.
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation>Contact : </translation>
+        <translation>Contact&#x202f;: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
@@ -383,15 +391,15 @@ Essaie « %1 --help » pour voir les options.
          si ce jeu te plaît,
          tu peux soutenir
          %1
-         pour l&apos;aider à créer d&apos;autres jeux gratuits
+         pour l’aider à créer d’autres jeux gratuits
          pour ordinateur et téléphone.
          Tu peux faire un don au compte
          %2.
-         Amuse-toi bien !</translation>
+         Amuse-toi bien&#x202f;!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>nombre de processeurs : %1</translation>
+        <translation>nombre de processeurs&#x202f;: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -399,23 +407,23 @@ Essaie « %1 --help » pour voir les options.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>mémoire libre :</translation>
+        <translation>mémoire libre&#x202f;:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation>Écris d&apos;abord ton nom ci-dessous, puis clique sur OK !</translation>
+        <translation>Écris d’abord ton nom ci-dessous, puis clique sur OK&#x202f;!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>Écris ton nom ci-dessous, puis clique sur OK !</translation>
+        <translation>Écris ton nom ci-dessous, puis clique sur OK&#x202f;!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation>Maintenant, clique sur les cartes et trouve les paires !</translation>
+        <translation>Maintenant, clique sur les cartes et trouve les paires&#x202f;!</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation>début : %1</translation>
+        <translation>début&#x202f;: %1</translation>
     </message>
     <message>
         <source>en</source>
@@ -431,11 +439,11 @@ Essaie « %1 --help » pour voir les options.
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation>le fichier n&apos;existe pas</translation>
+        <translation>le fichier n’existe pas</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>le dossier où il a été lancé n&apos;existe plus</translation>
+        <translation>le dossier où il a été lancé n’existe plus</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -447,23 +455,23 @@ Essaie « %1 --help » pour voir les options.
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>une autre partie l&apos;utilise déjà, réessaie un peu plus tard</translation>
+        <translation>une autre partie l’utilise déjà, réessaie un peu plus tard</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>pas le droit d&apos;ouvrir son fichier de verrou %1</translation>
+        <translation>pas le droit d’ouvrir son fichier de verrouillage %1</translation>
     </message>
     <message>
         <source>no permission to create the lock file %1</source>
-        <translation>pas le droit de créer le fichier de verrou %1</translation>
+        <translation>pas le droit de créer le fichier de verrouillage %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>son fichier de verrou %1 n&apos;est pas utilisé : %2</translation>
+        <translation>son fichier de verrouillage %1 est inutilisable&#x202f;: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation>le fichier de verrou %1 ne peut pas être créé (%2)</translation>
+        <translation>le fichier de verrouillage %1 ne peut pas être créé (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
@@ -483,31 +491,31 @@ Essaie « %1 --help » pour voir les options.
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation>autre chose qu&apos;un fichier se trouve à sa place</translation>
+        <translation>autre chose qu’un fichier se trouve à sa place</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>c&apos;est un lien vers %1, et le jeu ne suit aucun lien</translation>
+        <translation>c’est un lien vers %1, et le jeu ne suit aucun lien</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation>Impossible de verrouiller %1 : %2</translation>
+        <translation>Impossible de verrouiller %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation>Impossible d&apos;utiliser %1 : %2</translation>
+        <translation>Impossible d’utiliser %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>Impossible de conserver %1 : %2</translation>
+        <translation>Impossible de conserver %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
@@ -518,7 +526,7 @@ Essaie « %1 --help » pour voir les options.
     <name>scores</name>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>fin : %1 | temps de jeu : %2 | clics : %3</translation>
+        <translation>fin&#x202f;: %1 | temps de jeu&#x202f;: %2 | clics&#x202f;: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -539,11 +547,11 @@ Essaie « %1 --help » pour voir les options.
     </message>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>Le compteur de parties %1 contient « %2 », qui n&apos;est pas un nombre ; le compte reprend à 1.</translation>
+        <translation>Le compteur de parties %1 contient «&#x202f;%2&#x202f;», qui n’est pas un nombre&#x202f;; le compte reprend à 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>partie n° : %1</translation>
+        <translation>partie n° %1</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
@@ -551,7 +559,7 @@ Essaie « %1 --help » pour voir les options.
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>il contient plus de %1 octets, bien plus qu&apos;une liste de meilleurs scores ; déplace-le ailleurs pour commencer une nouvelle liste</translation>
+        <translation>il contient plus de %1 octets, bien plus qu’une liste de meilleurs scores&#x202f;; déplace-le ailleurs pour commencer une nouvelle liste</translation>
     </message>
 </context>
 </TS>

@@ -158,20 +158,28 @@
         <translation>coperta</translation>
     </message>
     <message>
-        <source>, turned</source>
-        <translation>, scoperta</translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation>, trovata</translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation>Carta riga %1, colonna %2: %3</translation>
-    </message>
-    <message>
         <source>%1. The result was not saved.</source>
         <translation>%1. Il risultato non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>Carta riga %1, colonna %2: coperta</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>Carta riga %1, colonna %2, scoperta: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>scoperta: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>Carta riga %1, colonna %2, trovata: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>trovata: %1</translation>
     </message>
 </context>
 <context>
@@ -348,7 +356,7 @@ Prova «%1 --help» per vedere le opzioni.
 1. Per prima cosa scrivi il tuo nome nella riga in basso,
    poi fai clic su OK!
 2. Fai clic sulle carte e trova le coppie.
-3. Attiva o togli l&apos;audio, come preferisci.
+3. Gioca con audio o senza audio, come preferisci.
 4. Quando hai trovato tutte le coppie,
    compare la classifica.
 5. Per giocare ancora fai clic su «Nuova partita»,
@@ -459,7 +467,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>il suo file di blocco %1 non viene usato: %2</translation>
+        <translation>il suo file di blocco %1 non è utilizzabile: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -543,7 +551,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>partita n.: %1</translation>
+        <translation>partita n. %1</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>

@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>&amp;end</source>
-        <translation>&amp;Einde</translation>
+        <translation>Sto&amp;ppen</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
@@ -158,20 +158,28 @@
         <translation>dicht</translation>
     </message>
     <message>
-        <source>, turned</source>
-        <translation>, omgedraaid</translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation>, gevonden</translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation>Kaart rij %1, kolom %2: %3</translation>
-    </message>
-    <message>
         <source>%1. The result was not saved.</source>
         <translation>%1. De uitslag is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>Kaart rij %1, kolom %2: dicht</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>Kaart rij %1, kolom %2, omgedraaid: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>omgedraaid: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>Kaart rij %1, kolom %2, gevonden: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>gevonden: %1</translation>
     </message>
 </context>
 <context>
@@ -308,12 +316,12 @@ de topscores en de spelteller in de map waarin het wordt gestart.</translation>
 Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>%1: %2
-Probeer &apos;%1 --help&apos; voor de opties.
+Probeer ‘%1 --help’ voor de opties.
 </translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>onverwacht argument &apos;%1&apos;; het spel accepteert alleen zijn opties.</translation>
+        <translation>onverwacht argument ‘%1’; het spel accepteert alleen zijn opties.</translation>
     </message>
 </context>
 <context>
@@ -351,8 +359,8 @@ Probeer &apos;%1 --help&apos; voor de opties.
 3. Zet het geluid aan of uit, zoals je wilt.
 4. Als je alle paren hebt gevonden,
    zie je de topscores.
-5. Wil je nog eens spelen, klik dan op &apos;Start&apos;;
-   wil je stoppen, klik dan op &apos;Einde&apos;.
+5. Wil je nog eens spelen, klik dan op ‘Start’;
+   wil je stoppen, klik dan op ‘Stoppen’.
 6. De topscores kun je sorteren op tijd of klikken.
    Rechtsboven zie je T (tijd) of K (klikken).
    Veel plezier!</translation>
@@ -459,7 +467,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>het vergrendelbestand %1 wordt niet gebruikt: %2</translation>
+        <translation>het vergrendelbestand %1 is onbruikbaar: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -471,7 +479,7 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>op die plek staat een FIFO (named pipe)</translation>
+        <translation>op die plek staat een FIFO (een pijp met een naam)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
@@ -539,11 +547,11 @@ Probeer &apos;%1 --help&apos; voor de opties.
     </message>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>De spellenteller %1 bevat &apos;%2&apos;, dat is geen getal; het tellen begint weer bij 1.</translation>
+        <translation>De spelteller %1 bevat ‘%2’, dat is geen getal; het tellen begint weer bij 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>spel nr.: %1</translation>
+        <translation>spel nr. %1</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
