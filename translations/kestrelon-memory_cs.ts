@@ -5,279 +5,288 @@
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nalezené páry</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotka návrháře</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nalezeno šestnáct párů</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nalezeny všechny páry</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec hry</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas startu a seřazené výsledky</translation>
     </message>
     <message>
         <source>Free memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Volná paměť</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>Processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesory</translation>
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Řazení podle (Č čas, K kliknutí)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo hry</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokyn</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>tvoje jméno</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Jméno hráče</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nová hra</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konec</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Návod</translation>
     </message>
     <message>
         <source>&amp;Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verze</translation>
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Designér</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nový seznam</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;zvukem</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bez zvuku</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Web vydavatele</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-mail vydavateli</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zobrazit výsledky</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skrýt výsledky</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Volná &amp;paměť a procesory</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>Řadit podle č&amp;asu</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Řadit podle &amp;kliknutí</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;r</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Výsledky</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+        <translation>Ná&amp;pověda</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra nemůže používat svou složku: %1. Ukazuje své vestavěné obrázky a nic neukládá, takže výsledek této hry se nezachová.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky se nepodařilo zapsat do složky %1, takže hra ukazuje své vestavěné kopie.
+%2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, turned</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rubem nahoru</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Výsledek nebyl uložen.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>Karta v řadě %1, sloupci %2: rubem nahoru</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>Karta v řadě %1, sloupci %2, otočená: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>otočená: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>Karta v řadě %1, sloupci %2, nalezená: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>nalezená: %1</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>V programu chybí obrázek %1.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>V programu chybí zvuk %1.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 se nepodařilo zapsat: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>není to čitelný obrázek BMP</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor neexistuje</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek %1 se nepodařilo načíst: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
-        <translation type="unfinished"></translation>
+        <translation>červený kruh</translation>
     </message>
     <message>
         <source>blue square</source>
-        <translation type="unfinished"></translation>
+        <translation>modrý čtverec</translation>
     </message>
     <message>
         <source>green triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>zelený trojúhelník</translation>
     </message>
     <message>
         <source>yellow star</source>
-        <translation type="unfinished"></translation>
+        <translation>žlutá hvězda</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>růžové srdce</translation>
     </message>
     <message>
         <source>teal diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>tyrkysový kosočtverec</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation type="unfinished"></translation>
+        <translation>tmavomodrý měsíc</translation>
     </message>
     <message>
         <source>orange sun</source>
-        <translation type="unfinished"></translation>
+        <translation>oranžové slunce</translation>
     </message>
     <message>
         <source>purple cross</source>
-        <translation type="unfinished"></translation>
+        <translation>fialový kříž</translation>
     </message>
     <message>
         <source>black arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>černá šipka</translation>
     </message>
     <message>
         <source>olive hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>olivový šestiúhelník</translation>
     </message>
     <message>
         <source>sky blue drop</source>
-        <translation type="unfinished"></translation>
+        <translation>blankytná kapka</translation>
     </message>
     <message>
         <source>lime leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>světle zelený list</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation type="unfinished"></translation>
+        <translation>vínový zvonek</translation>
     </message>
     <message>
         <source>grey anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>šedá kotva</translation>
     </message>
     <message>
         <source>brown key</source>
-        <translation type="unfinished"></translation>
+        <translation>hnědý klíč</translation>
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>purpurový blesk</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation type="unfinished"></translation>
+        <translation>fialková květina</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek %1 je v programu poškozený.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk %1 je poškozený.</translation>
     </message>
 </context>
 <context>
@@ -286,29 +295,34 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pexeso s kartami: najdi osmnáct párů
+mezi třiceti šesti kartami. Hra si své obrázky,
+seznam nejlepších výsledků a počítadlo her
+ukládá do složky, ve které byla spuštěna.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypíše tyto volby a skončí.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypíše název a verzi a skončí.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví jazyk CODE, jeden z: %1. Bez této volby hra mluví jazykem pracovní plochy, a když ho nezná, anglicky.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Volby ukáže „%1 --help“.
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>nečekaný argument „%1“; hra přijímá jen své volby.</translation>
     </message>
 </context>
 <context>
@@ -316,12 +330,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>C</source>
         <comment>ranking mark: by clicks</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>T</source>
         <comment>ranking mark: by time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Č</translation>
     </message>
 </context>
 <context>
@@ -339,19 +353,30 @@ Try &apos;%1 --help&apos; for the options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak hrát:
+1. Nejdřív napiš dole své jméno
+   a klikni na OK!
+2. Klikej na karty a hledej páry.
+3. Hraj se zvukem, nebo bez zvuku, jak chceš.
+4. Až najdeš všechny páry,
+   objeví se nejlepší výsledky.
+5. Novou hru začneš kliknutím na „Nová hra“,
+   hru ukončíš kliknutím na „Konec“.
+6. Výsledky můžeš řadit podle času nebo kliknutí.
+   Vpravo nahoře vidíš Č (čas) nebo K (kliknutí).
+   Hodně zábavy!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze 1.0 2019</translation>
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation type="unfinished"></translation>
+        <translation>D a r</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -363,171 +388,179 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milá hráčko, milý hráči,
+         jestli se ti tahle hra líbí,
+         můžeš podpořit
+         %1,
+         aby mohly vznikat další hry zdarma
+         pro počítač i mobil.
+         Příspěvek můžeš poslat na účet
+         %2.
+         Hodně radosti!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>počet procesorů: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>free memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>volná paměť:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejdřív dole napiš své jméno a pak klikni na OK!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Napiš dole své jméno a pak klikni na OK!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation type="unfinished"></translation>
+        <translation>A teď klikej na karty a hledej páry!</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation type="unfinished"></translation>
+        <translation>cs</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>start: %1</translation>
     </message>
 </context>
 <context>
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>používá ho jiná hra, zkus to prosím znovu</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí oprávnění otevřít jeho zámkový soubor %1</translation>
     </message>
     <message>
         <source>no permission to create the lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí oprávnění vytvořit zámkový soubor %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho zámkový soubor %1 nejde použít: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>zámkový soubor %1 nejde vytvořit (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>na jeho místě je složka</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>na jeho místě je pojmenovaná roura (FIFO)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>na jeho místě je soket</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>na jeho místě je zařízení</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>na jeho místě je něco jiného než soubor</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation type="unfinished"></translation>
+        <translation>je to odkaz na %1 a hra odkazy nenásleduje</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 se nepodařilo přečíst: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 se nepodařilo zapsat: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 se nepodařilo zamknout: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 se nepodařilo použít: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 se nepodařilo uchovat: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>složka, ve které byla hra spuštěna, už neexistuje</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>složku, ve které byla hra spuštěna, nejde otevřít (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>složka hry není známá</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor neexistuje</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>disk je plný</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>je větší než limit velikosti souboru (%1 B)</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítadlo her %1 obsahuje „%2“, což není číslo; počítá se znovu od 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hra č. %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>konec: %1 | celkový čas: %2 | kliknutí: %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>jméno</translation>
     </message>
     <message>
         <source>time needed</source>
-        <translation type="unfinished"></translation>
+        <translation>čas hry</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>datum</translation>
     </message>
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation type="unfinished"></translation>
+        <translation>kliknutí</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>obsahuje víc, než hra dokáže přečíst (víc než %1 řádků nebo víc než %2 MB), a proto zůstává, jak je</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation type="unfinished"></translation>
+        <translation>obsahuje víc než %1 B, mnohem víc než seznam výsledků; přesuň ho jinam a začni nový seznam</translation>
     </message>
 </context>
 </TS>
