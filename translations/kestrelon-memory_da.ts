@@ -5,279 +5,288 @@
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundne par</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Designerens billede</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Seksten par fundet</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle par fundet</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spillet er slut</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation type="unfinished"></translation>
+        <translation>Starttid og sorteret topliste</translation>
     </message>
     <message>
         <source>Free memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig hukommelse</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Processorer</translation>
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteret efter (T tid, K klik)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Spilnummer</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>dit navn</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Spillerens navn</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Topliste</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nyt spil</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afslut</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sådan spiller du</translation>
     </message>
     <message>
         <source>&amp;Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Version</translation>
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Designer</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny liste</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>Med &amp;lyd</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uden lyd</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Forlagets &amp;websted</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-mail til forlaget</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vis toplisten</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skjul toplisten</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig &amp;hukommelse og processorer</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortér efter &amp;tid</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortér efter &amp;klik</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation type="unfinished"></translation>
+        <translation>Do&amp;nation</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Topliste</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spillet kan ikke bruge sin mappe: %1. Det viser sine indbyggede billeder og gemmer ingenting, så intet resultat fra denne gang bliver gemt.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Billederne kunne ikke skrives til %1, så spillet viser sine indbyggede kopier.
+%2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, turned</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>med bagsiden op</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Resultatet blev ikke gemt.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>Kort i række %1, kolonne %2: med bagsiden op</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>Kort i række %1, kolonne %2, vendt: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>vendt: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>Kort i række %1, kolonne %2, fundet: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>fundet: %1</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedet %1 mangler i programmet.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyden %1 mangler i programmet.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke skrive %1: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>det er ikke et læsbart BMP-billede</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>filen findes ikke</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke indlæse billedet %1: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
-        <translation type="unfinished"></translation>
+        <translation>rød cirkel</translation>
     </message>
     <message>
         <source>blue square</source>
-        <translation type="unfinished"></translation>
+        <translation>blå firkant</translation>
     </message>
     <message>
         <source>green triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>grøn trekant</translation>
     </message>
     <message>
         <source>yellow star</source>
-        <translation type="unfinished"></translation>
+        <translation>gul stjerne</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>lyserødt hjerte</translation>
     </message>
     <message>
         <source>teal diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>blågrøn rombe</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation type="unfinished"></translation>
+        <translation>mørkeblå måne</translation>
     </message>
     <message>
         <source>orange sun</source>
-        <translation type="unfinished"></translation>
+        <translation>orange sol</translation>
     </message>
     <message>
         <source>purple cross</source>
-        <translation type="unfinished"></translation>
+        <translation>lilla kors</translation>
     </message>
     <message>
         <source>black arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>sort pil</translation>
     </message>
     <message>
         <source>olive hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>olivengrøn sekskant</translation>
     </message>
     <message>
         <source>sky blue drop</source>
-        <translation type="unfinished"></translation>
+        <translation>himmelblå dråbe</translation>
     </message>
     <message>
         <source>lime leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>limegrønt blad</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation type="unfinished"></translation>
+        <translation>vinrød klokke</translation>
     </message>
     <message>
         <source>grey anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>gråt anker</translation>
     </message>
     <message>
         <source>brown key</source>
-        <translation type="unfinished"></translation>
+        <translation>brun nøgle</translation>
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta lyn</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation type="unfinished"></translation>
+        <translation>violet blomst</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedet %1 er beskadiget i programmet.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyden %1 er beskadiget.</translation>
     </message>
 </context>
 <context>
@@ -286,29 +295,34 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et vendespil med kort: find de atten par
+blandt seksogtredive kort. Spillet gemmer sine billeder,
+toplisten og spiltælleren
+i den mappe, det startes fra.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viser disse valgmuligheder og afslutter.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viser navn og version og afslutter.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælger sproget CODE, et af: %1. Uden denne valgmulighed taler spillet skrivebordets sprog, ellers engelsk.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Skriv »%1 --help« for at se valgmulighederne.
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>uventet argument »%1«; spillet tager kun imod sine egne valgmuligheder.</translation>
     </message>
 </context>
 <context>
@@ -316,12 +330,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>C</source>
         <comment>ranking mark: by clicks</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>T</source>
         <comment>ranking mark: by time</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
 </context>
 <context>
@@ -339,19 +353,30 @@ Try &apos;%1 --help&apos; for the options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sådan spiller du:
+1. Skriv først dit navn på nederste linje,
+   og klik så på OK!
+2. Klik på kortene, og find parrene.
+3. Spil med lyd eller uden lyd, som du vil.
+4. Når du har fundet alle par,
+   vises toplisten.
+5. Vil du spille igen, så klik på »Nyt spil«,
+   vil du stoppe, så klik på »Afslut«.
+6. Toplisten kan sorteres efter tid eller klik.
+   Øverst til højre ser du T (tid) eller K (klik).
+   God fornøjelse!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0 2019</translation>
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation type="unfinished"></translation>
+        <translation>D o n a t i o n</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -363,171 +388,179 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kære spiller,
+         hvis du kan lide dette spil,
+         kan du støtte
+         %1,
+         så der kan komme flere gratis
+         spil til computer og mobil.
+         Dit bidrag kan indbetales på
+         %2.
+         God fornøjelse!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antal processorer: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>free memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>ledig hukommelse:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv først dit navn herunder, og klik så på OK!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv dit navn herunder, og klik så på OK!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik nu på kortene, og find parrene!</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation type="unfinished"></translation>
+        <translation>da</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>start: %1</translation>
     </message>
 </context>
 <context>
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>et andet spil bruger den, prøv igen</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen tilladelse til at åbne dens låsefil %1</translation>
     </message>
     <message>
         <source>no permission to create the lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen tilladelse til at oprette låsefilen %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dens låsefil %1 kan ikke bruges: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>låsefilen %1 kan ikke oprettes (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>der ligger en mappe i stedet</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>der ligger et navngivet rør (FIFO) i stedet</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>der ligger en sokkel (socket) i stedet</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>der ligger en enhed i stedet</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>der ligger noget andet end en fil i stedet</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation type="unfinished"></translation>
+        <translation>den er et link til %1, og spillet følger ingen links</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke læse %1: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke skrive %1: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke låse %1: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke bruge %1: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke beholde %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>mappen, som spillet blev startet fra, findes ikke længere</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>mappen, som spillet blev startet fra, kan ikke åbnes (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>spillets mappe er ukendt</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>filen findes ikke</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>disken er fuld</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>den er større end grænsen for filstørrelse på %1 byte</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiltælleren %1 indeholder »%2«, som ikke er et tal; optællingen starter forfra ved 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>spil nr. %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>slut: %1 | samlet tid: %2 | klik: %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>navn</translation>
     </message>
     <message>
         <source>time needed</source>
-        <translation type="unfinished"></translation>
+        <translation>tid</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>dato</translation>
     </message>
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation type="unfinished"></translation>
+        <translation>klik</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>den indeholder mere, end spillet kan læse (mere end %1 linjer eller mere end %2 MB), så den bliver, som den er</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation type="unfinished"></translation>
+        <translation>den indeholder mere end %1 byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</translation>
     </message>
 </context>
 </TS>
