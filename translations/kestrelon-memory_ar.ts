@@ -5,279 +5,288 @@
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزواج المكتشفة</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة المصمم</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>تم العثور على ستة عشر زوجًا</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>تم العثور على كل الأزواج</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت اللعبة</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت البدء وقائمة أفضل النتائج</translation>
     </message>
     <message>
         <source>Free memory</source>
-        <translation type="unfinished"></translation>
+        <translation>الذاكرة الحرة</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار</translation>
     </message>
     <message>
         <source>Processors</source>
-        <translation type="unfinished"></translation>
+        <translation>المعالجات</translation>
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>الترتيب حسب (ز الزمن، ن النقرات)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم اللعبة</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيه</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسمك</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم اللاعب</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>أفضل النتائج</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;بدأ</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;نهاء</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طريقة اللعب</translation>
     </message>
     <message>
         <source>&amp;Version</source>
-        <translation type="unfinished"></translation>
+        <translation>الإ&amp;صدار</translation>
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;المصمم</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة &amp;جديدة</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل ال&amp;صوت</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;كتم الصوت</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;موقع الناشر</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;راسل الناشر</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عرض أفضل النتائج</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;خفاء أفضل النتائج</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation type="unfinished"></translation>
+        <translation>الذاكرة ال&amp;حرة والمعالجات</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب حسب ال&amp;زمن</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب حسب عدد ال&amp;نقرات</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;برّع</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أفضل النتائج</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مساعدة</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تستطيع اللعبة استخدام مجلدها: %1. ستعرض صورها المدمجة ولن تحفظ شيئًا، لذلك لن تُحفظ أي نتيجة في هذه المرة.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الصور في %1، لذلك تعرض اللعبة نسخها المدمجة.
+%2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, turned</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Card row %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>مقلوبة</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. لم تُحفظ النتيجة.</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: face down</source>
+        <translation>البطاقة في الصف %1، العمود %2: مقلوبة</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, turned</source>
+        <translation>البطاقة في الصف %1، العمود %2، مكشوفة: %3</translation>
+    </message>
+    <message>
+        <source>%1, turned</source>
+        <translation>مكشوفة: %1</translation>
+    </message>
+    <message>
+        <source>Card row %1 column %2: %3, found</source>
+        <translation>البطاقة في الصف %1، العمود %2، مُطابَقة: %3</translation>
+    </message>
+    <message>
+        <source>%1, found</source>
+        <translation>مُطابَقة: %1</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 مفقودة من البرنامج.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت %1 مفقود من البرنامج.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة %1: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست صورة BMP قابلة للقراءة</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحميل الصورة %1: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
-        <translation type="unfinished"></translation>
+        <translation>دائرة حمراء</translation>
     </message>
     <message>
         <source>blue square</source>
-        <translation type="unfinished"></translation>
+        <translation>مربع أزرق</translation>
     </message>
     <message>
         <source>green triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>مثلث أخضر</translation>
     </message>
     <message>
         <source>yellow star</source>
-        <translation type="unfinished"></translation>
+        <translation>نجمة صفراء</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>قلب وردي</translation>
     </message>
     <message>
         <source>teal diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>معيّن أزرق مخضر</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation type="unfinished"></translation>
+        <translation>هلال كحلي</translation>
     </message>
     <message>
         <source>orange sun</source>
-        <translation type="unfinished"></translation>
+        <translation>شمس برتقالية</translation>
     </message>
     <message>
         <source>purple cross</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة زائد بنفسجية</translation>
     </message>
     <message>
         <source>black arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>سهم أسود</translation>
     </message>
     <message>
         <source>olive hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>شكل سداسي زيتوني</translation>
     </message>
     <message>
         <source>sky blue drop</source>
-        <translation type="unfinished"></translation>
+        <translation>قطرة زرقاء سماوية</translation>
     </message>
     <message>
         <source>lime leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة خضراء فاتحة</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation type="unfinished"></translation>
+        <translation>جرس عنابي</translation>
     </message>
     <message>
         <source>grey anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>مرساة رمادية</translation>
     </message>
     <message>
         <source>brown key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح بني</translation>
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>برق أرجواني</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation type="unfinished"></translation>
+        <translation>زهرة ليلكية</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 تالفة داخل البرنامج.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت %1 تالف.</translation>
     </message>
 </context>
 <context>
@@ -286,29 +295,34 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation type="unfinished"></translation>
+        <translation>لعبة ذاكرة بالبطاقات: ابحث عن الأزواج الثمانية عشر
+بين ست وثلاثين بطاقة. تحفظ اللعبة صورها
+وقائمة أفضل النتائج وعدّاد الألعاب
+في المجلد الذي تبدأ منه.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض هذه الخيارات ثم يخرج.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض الاسم والإصدار ثم يخرج.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>يختار اللغة CODE، وهي واحدة من: %1. من دون هذا الخيار تتحدث اللعبة بلغة سطح المكتب، أو بالإنجليزية.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+جرّب «%1 --help» لعرض الخيارات.
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع «%1»؛ لا تقبل اللعبة إلا خياراتها.</translation>
     </message>
 </context>
 <context>
@@ -316,12 +330,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>C</source>
         <comment>ranking mark: by clicks</comment>
-        <translation type="unfinished"></translation>
+        <translation>ن</translation>
     </message>
     <message>
         <source>T</source>
         <comment>ranking mark: by time</comment>
-        <translation type="unfinished"></translation>
+        <translation>ز</translation>
     </message>
 </context>
 <context>
@@ -339,19 +353,30 @@ Try &apos;%1 --help&apos; for the options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة اللعب:
+1. اكتب اسمك أولًا في السطر السفلي،
+   ثم انقر «موافق»!
+2. انقر البطاقات وابحث عن الأزواج.
+3. اختر «تشغيل الصوت» أو «كتم الصوت» كما تحب.
+4. عندما تجد كل الأزواج
+   تظهر قائمة أفضل النتائج.
+5. لتلعب مرة أخرى انقر «ابدأ»،
+   وللتوقف انقر «إنهاء».
+6. يمكن ترتيب أفضل النتائج حسب الزمن أو النقرات.
+   في الزاوية العليا ترى ز (الزمن) أو ن (النقرات).
+   استمتع باللعب!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار 1.0 2019</translation>
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation type="unfinished"></translation>
+        <translation>للتواصل: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation type="unfinished"></translation>
+        <translation>تبرّع</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -363,171 +388,179 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation type="unfinished"></translation>
+        <translation>عزيزي اللاعب،
+         إن أعجبتك هذه اللعبة
+         فيمكنك أن تدعم
+         %1
+         ليتمكن من تطوير مزيد من الألعاب المجانية
+         للحاسوب والهاتف المحمول.
+         يمكنك إرسال تبرعك إلى
+         %2.
+         نتمنى لك وقتًا ممتعًا!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد المعالجات: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ميغابايت</translation>
     </message>
     <message>
         <source>free memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>الذاكرة الحرة:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب اسمك أولًا في الأسفل، ثم انقر «موافق»!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب اسمك في الأسفل، ثم انقر «موافق»!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation type="unfinished"></translation>
+        <translation>والآن انقر البطاقات وابحث عن الأزواج!</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation type="unfinished"></translation>
+        <translation>ar</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>البدء: %1</translation>
     </message>
 </context>
 <context>
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>لعبة أخرى تستخدمه، حاول مرة أخرى من فضلك</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد إذن لفتح ملف القفل الخاص به %1</translation>
     </message>
     <message>
         <source>no permission to create the lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد إذن لإنشاء ملف القفل %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام ملف القفل الخاص به %1: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن إنشاء ملف القفل %1 (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد مجلد في مكانه</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد أنبوب مسمّى (FIFO) في مكانه</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد مقبس في مكانه</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد جهاز في مكانه</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد في مكانه شيء ليس ملفًا</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه رابط إلى %1، واللعبة لا تتبع الروابط</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة %1: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة %1: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر قفل %1: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استخدام %1: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاحتفاظ بـ %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد الذي بدأت منه اللعبة لم يعد موجودًا</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن فتح المجلد الذي بدأت منه اللعبة (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد اللعبة غير معروف</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص ممتلئ</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>حجمه أكبر من الحد الأقصى لحجم الملف (%1 بايت)</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدّاد الألعاب %1 يحتوي على «%2»، وهذا ليس رقمًا؛ سيبدأ العدّ من 1 من جديد.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>اللعبة رقم %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>النهاية: %1 | الزمن الكلي: %2 | النقرات: %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>time needed</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن المستغرق</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation type="unfinished"></translation>
+        <translation>النقرات</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %1 سطر أو أكثر من %2 ميغابايت)، لذلك يُترك كما هو</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي على أكثر من %1 بايت، أي أكثر بكثير من قائمة نتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</translation>
     </message>
 </context>
 </TS>
