@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace i18n {
 
@@ -14,9 +15,41 @@ namespace {
 const QString folder = QStringLiteral(":/i18n");
 const QString prefix = QStringLiteral("kestrelon-memory_");
 
-// "de-AT" and "de_AT" -> "de".
-QString languageOf(const QString& code) {
-    return code.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+// The embedded translation that fits a language tag ("pt-BR", "pt_PT",
+// "zh-Hans-CN", "de_AT.UTF-8"), or an empty text when none does: one made for
+// the tag's country first (pt_BR), then the language's own (pt, de). Chinese
+// is written in two scripts and the game speaks only the simplified one, which
+// zh, zh-Hans, zh-CN and zh-SG read; Norwegian (no, nn) reads Bokmål (nb).
+QString translationFor(const QString& tag, const QStringList& spoken) {
+    const QStringList parts =
+        tag.section(QLatin1Char('.'), 0, 0)
+            .section(QLatin1Char('@'), 0, 0)
+            .split(QRegularExpression(QStringLiteral("[-_]")), Qt::SkipEmptyParts);
+    if (parts.isEmpty()) {
+        return {};
+    }
+    QString language = parts.front().toLower();
+    QString script;
+    QString country;
+    for (const QString& part : parts.mid(1)) {
+        (part.size() == 4 ? script : country) = part;
+    }
+    if (language == u"zh") {
+        const bool simplified =
+            script.isEmpty()
+                ? (country.isEmpty() || country.toUpper() == u"CN" || country.toUpper() == u"SG")
+                : script.toLower() == u"hans";
+        const QString code = QStringLiteral("zh_CN");
+        return simplified && spoken.contains(code) ? code : QString();
+    }
+    if (language == u"no" || language == u"nn") {
+        language = QStringLiteral("nb");
+    }
+    const QString national = language + u'_' + country.toUpper();
+    if (!country.isEmpty() && spoken.contains(national)) {
+        return national;
+    }
+    return spoken.contains(language) ? language : QString();
 }
 
 QString translatedOrSource(const QTranslator& translator, const char* context, const char* source) {
@@ -39,12 +72,12 @@ QStringList available() {
 QString choose(const QString& requested, const QStringList& userLanguages) {
     const QStringList spoken = available();
     if (!requested.isEmpty()) {
-        const QString code = languageOf(requested);
-        return spoken.contains(code) ? code : sourceLanguage.toString();
+        const QString code = translationFor(requested, spoken);
+        return code.isEmpty() ? sourceLanguage.toString() : code;
     }
     for (const QString& language : userLanguages) {
-        const QString code = languageOf(language);
-        if (spoken.contains(code)) {
+        const QString code = translationFor(language, spoken);
+        if (!code.isEmpty()) {
             return code;
         }
     }

@@ -50,7 +50,8 @@ void CommandLineTest::argumentsDecideWhatTheProgramDoes_data() {
                                 "-v, --version",
                                 "eighteen pairs",
                                 "--language <CODE>",
-                                "en, de, es, fr, it, nl"};
+                                "one of: en, ar, cs",
+                                "pt, pt_BR, ru"};
     const QStringList hidden{"platform", "style", "--help-all", "<executable_name>"};
     QTest::newRow("help") << QStringList{game, "--help"} << Action::ShowHelp << 0 << helpParts
                           << hidden;
@@ -109,7 +110,7 @@ void CommandLineTest::languageComesFromTheOptionOrTheDesktop_data() {
     const QString english = QStringLiteral("Print these options and exit.");
     QTest::newRow("option beats desktop")
         << QStringList{"--language", "de", "--help"} << QStringList{"fr-FR"} << "de"
-        << "Zeigt diese Optionen und endet.";
+        << "Zeigt diese Optionen an und beendet das Programm.";
     QTest::newRow("option en") << QStringList{"--language=en", "--help"} << QStringList{"it"}
                                << "en" << english;
     // An unknown language falls back to English, not to the desktop's.
@@ -117,14 +118,27 @@ void CommandLineTest::languageComesFromTheOptionOrTheDesktop_data() {
         << QStringList{"--language", "xx", "--help"} << QStringList{"de"} << "en" << english;
     QTest::newRow("desktop with country") << help << QStringList{"es-ES", "es"} << "es"
                                           << "Muestra estas opciones y termina.";
-    QTest::newRow("desktop, first spoken") << help << QStringList{"pt-BR", "nl"} << "nl"
+    QTest::newRow("desktop, first spoken") << help << QStringList{"el-GR", "nl"} << "nl"
                                            << "Toont deze opties en stopt.";
+    // A translation made for the country wins over the language's own; Chinese
+    // in the traditional script is not the simplified one.
+    QTest::newRow("option with country")
+        << QStringList{"--language", "pt-BR", "--help"} << QStringList{} << "pt_BR"
+        << "Mostra estas opções e sai.";
+    QTest::newRow("desktop pt-PT") << help << QStringList{"pt-PT"} << "pt"
+                                   << "Mostra estas opções e termina.";
+    QTest::newRow("desktop zh-Hans-CN") << help << QStringList{"zh-Hans-CN"} << "zh_CN"
+                                        << "显示这些选项并退出。";
+    QTest::newRow("desktop zh-TW") << help << QStringList{"zh-TW", "ja"} << "ja"
+                                   << "このオプション一覧を表示して終了します。";
+    QTest::newRow("desktop nn") << help << QStringList{"nn-NO"} << "nb"
+                                << "Viser disse valgene og avslutter.";
     QTest::newRow("desktop prefers English")
         << help << QStringList{"en-GB", "fr"} << "en" << english;
-    QTest::newRow("desktop unknown") << help << QStringList{"pt-BR"} << "en" << english;
+    QTest::newRow("desktop unknown") << help << QStringList{"el-GR"} << "en" << english;
     QTest::newRow("complaint in the language")
         << QStringList{"--language", "fr", "stray"} << QStringList{} << "fr"
-        << "Essaie « kestrelon-memory --help » pour voir les options.";
+        << "Essaie «\u202Fkestrelon-memory --help\u202F» pour voir les options.";
 }
 
 // As the program block does: the language from the option or the desktop,

@@ -453,7 +453,7 @@ void RobustFilesTest::fileMessagesKeepTheirNames_data() {
                                 "is not used: a folder is in its place";
     QTest::newRow("de lock") << "de" << true
                              << "highscore.txt konnte nicht gesperrt werden: ihre Sperrdatei "
-                                "highscore.txt.lock wird nicht benutzt: an ihrer Stelle ist ein "
+                                "highscore.txt.lock ist nicht verwendbar: an ihrer Stelle ist ein "
                                 "Ordner";
 }
 
