@@ -101,7 +101,16 @@ QString processorsText(unsigned count) {
 }
 
 QString freeMemoryText(std::uint64_t bytes) {
+    return freeMemoryText(bytes, textLocale());
+}
+
+QString freeMemoryText(std::uint64_t bytes, const QLocale& locale) {
     const std::uint64_t mebibytes = bytes >> 20;
+    if (locale.language() != QLocale::English) {
+        // Every other language groups the digits its own way: "4 095 Mo", "87 MB".
+        return QCoreApplication::translate("info", "%1 MB")
+            .arg(locale.toString(static_cast<qulonglong>(mebibytes)));
+    }
     const QString digits = QString::number(static_cast<qulonglong>(mebibytes));
     // Up to three digits everything goes after the point (".87 MB").
     const qsizetype whole = digits.size() > 3 ? digits.size() - 3 : 0;

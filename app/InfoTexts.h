@@ -35,9 +35,12 @@ QUrl mailUrl();
 // "number of processors: <count>"
 QString processorsText(unsigned count);
 
-// Free memory in whole MiB (rounded down), with a point before the last three digits
-// and " MB" appended: 4095 MiB -> "4.095 MB", 87 MiB -> ".87 MB".
+// Free memory in whole MiB (rounded down), in the language of the game's texts.
+// English puts a point before the last three digits and appends " MB":
+// 4095 MiB -> "4.095 MB", 87 MiB -> ".87 MB"; another language groups the
+// digits as it does and uses its own unit: "4 095 Mo", "87 MB".
 QString freeMemoryText(std::uint64_t bytes);
+QString freeMemoryText(std::uint64_t bytes, const QLocale& locale);
 
 // The caption before the free memory readout: "free memory:".
 QString freeMemoryCaption();

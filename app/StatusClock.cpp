@@ -47,10 +47,10 @@ QString dateText(const QDate& date, const QLocale& locale) {
     if (locale.language() == QLocale::English || !date.isValid()) {
         return dateText(date);
     }
-    // The language's long date without its weekday: "dddd, d. MMMM yyyy"
-    // becomes "d. MMMM yyyy", "dddd, d 'de' MMMM 'de' yyyy" becomes
-    // "d 'de' MMMM 'de' yyyy".
-    static const QRegularExpression weekday(QStringLiteral("dddd[,\\s]*"));
+    // The language's long date without its weekday and the comma beside it:
+    // "dddd, d. MMMM yyyy" becomes "d. MMMM yyyy", Arabic "dddd، d MMMM y"
+    // becomes "d MMMM y", Japanese "y年M月d日dddd" becomes "y年M月d日".
+    static const QRegularExpression weekday(QStringLiteral("[,\u060C\\s]*dddd[,\u060C\\s]*"));
     QString format = locale.dateFormat(QLocale::LongFormat);
     format.remove(weekday);
     return locale.toString(date, format.trimmed());

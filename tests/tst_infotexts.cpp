@@ -138,26 +138,36 @@ void TstInfoTexts::processorsText() {
 void TstInfoTexts::freeMemoryText_data() {
     QTest::addColumn<quint64>("bytes");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QLocale>("locale");
 
     constexpr quint64 mib = quint64{1} << 20;
-    QTest::newRow("4095 MiB") << 4095 * mib << QStringLiteral("4.095 MB");
-    QTest::newRow("1000 MiB") << 1000 * mib << QStringLiteral("1.000 MB");
-    QTest::newRow("999 MiB") << 999 * mib << QStringLiteral(".999 MB");
-    QTest::newRow("512 MiB") << 512 * mib << QStringLiteral(".512 MB");
-    QTest::newRow("87 MiB") << 87 * mib << QStringLiteral(".87 MB");
-    QTest::newRow("zero") << quint64{0} << QStringLiteral(".0 MB");
-    QTest::newRow("12345 MiB") << 12345 * mib << QStringLiteral("12.345 MB");
-    QTest::newRow("rounds down") << (2 * mib - 1) << QStringLiteral(".1 MB");
-    QTest::newRow("under one MiB") << (mib - 1) << QStringLiteral(".0 MB");
-    QTest::newRow("64 GiB") << 65536 * mib << QStringLiteral("65.536 MB");
+    const QLocale english(QLocale::English);
+    QTest::newRow("4095 MiB") << 4095 * mib << QStringLiteral("4.095 MB") << english;
+    QTest::newRow("1000 MiB") << 1000 * mib << QStringLiteral("1.000 MB") << english;
+    QTest::newRow("999 MiB") << 999 * mib << QStringLiteral(".999 MB") << english;
+    QTest::newRow("512 MiB") << 512 * mib << QStringLiteral(".512 MB") << english;
+    QTest::newRow("87 MiB") << 87 * mib << QStringLiteral(".87 MB") << english;
+    QTest::newRow("zero") << quint64{0} << QStringLiteral(".0 MB") << english;
+    QTest::newRow("12345 MiB") << 12345 * mib << QStringLiteral("12.345 MB") << english;
+    QTest::newRow("rounds down") << (2 * mib - 1) << QStringLiteral(".1 MB") << english;
+    QTest::newRow("under one MiB") << (mib - 1) << QStringLiteral(".0 MB") << english;
+    QTest::newRow("64 GiB") << 65536 * mib << QStringLiteral("65.536 MB") << english;
     QTest::newRow("max 64-bit") << std::numeric_limits<quint64>::max()
-                                << QStringLiteral("17592186044.415 MB");
+                                << QStringLiteral("17592186044.415 MB") << english;
+    // Other languages group the digits their own way; a figure under a
+    // thousand is never written as a fraction.
+    QTest::newRow("de 87 MiB") << 87 * mib << QStringLiteral("87 MB") << QLocale(QLocale::German);
+    QTest::newRow("de 8191 MiB") << 8191 * mib << QStringLiteral("8.191 MB")
+                                 << QLocale(QLocale::German);
+    QTest::newRow("fr 8191 MiB") << 8191 * mib << QStringLiteral("8\u202F191 MB")
+                                 << QLocale(QLocale::French);
 }
 
 void TstInfoTexts::freeMemoryText() {
     QFETCH(quint64, bytes);
     QFETCH(QString, expected);
-    QCOMPARE(info::freeMemoryText(std::uint64_t{bytes}), expected);
+    QFETCH(QLocale, locale);
+    QCOMPARE(info::freeMemoryText(std::uint64_t{bytes}, locale), expected);
 }
 
 QTEST_APPLESS_MAIN(TstInfoTexts)
