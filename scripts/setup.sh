@@ -10,6 +10,7 @@ packages=(
     tzdata xvfb xauth
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     desktop-file-utils appstream
+    fonts-noto-core fonts-noto-cjk
     dpkg-dev debhelper fakeroot file lintian devscripts
 )
 

@@ -116,7 +116,7 @@ while read -r line; do fail "$line"; done <"$work/stray"
 # fortification at level 3.
 hardening-check --nocfprotection "$game" >"$work/hardening.log" ||
     { cat "$work/hardening.log" >&2; fail "hardening-check"; }
-grep -E '(^| && )(/usr/bin/ccache )?/usr/bin/c\+\+ .* -c [^ ]+\.cpp$' "$out/build.log" >"$work/compiles" ||
+grep -E '(^| && )((/usr/bin/)?ccache )?/usr/bin/c\+\+ .* -c [^ ]+\.cpp$' "$out/build.log" >"$work/compiles" ||
     fail "no compile command in $out/build.log"
 grep -v -- '-D_FORTIFY_SOURCE=3' "$work/compiles" |
     sed 's/^/compiled without _FORTIFY_SOURCE=3: /' >"$work/stray" || true
