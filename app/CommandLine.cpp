@@ -45,6 +45,30 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// Qt's own complaints about a command line, as QCommandLineParser words them
+// in English. Its words come from the application's translators, which exist
+// only once the application does; the complaint is matched here and written
+// again in the player's language.
+constexpr std::array qtComplaints{
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
+QString translatedComplaint(const QString& complaint, const i18n::Translation& translation) {
+    for (const char* source : qtComplaints) {
+        const QStringList around = QString::fromLatin1(source).split(QStringLiteral("%1"));
+        if (complaint.size() > around[0].size() + around[1].size() &&
+            complaint.startsWith(around[0]) && complaint.endsWith(around[1])) {
+            const QString value = complaint.mid(
+                around[0].size(), complaint.size() - around[0].size() - around[1].size());
+            return translation.qtText("QCommandLineParser", source).arg(value);
+        }
+    }
+    return complaint;
+}
+
 } // namespace
 
 QStringList argumentsOf(int argc, const char* const* argv) {
@@ -103,7 +127,7 @@ Outcome parse(const QStringList& arguments, const i18n::Translation& translation
             usageError, parser.value(language)};
     };
     if (!parser.parse(arguments)) {
-        return refuse(parser.errorText());
+        return refuse(translatedComplaint(parser.errorText(), translation));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return refuse(
@@ -119,9 +143,11 @@ Outcome parse(const QStringList& arguments, const i18n::Translation& translation
             return translation.qtText("QCommandLineParser", source);
         };
         QString text = parser.helpText();
-        text =
-            qt("Usage: %1").arg(program + u' ' + qt("[options]")) + text.mid(text.indexOf(u'\n'));
-        text.replace(QStringLiteral("\nOptions:\n"), u'\n' + qt("Options:") + u'\n');
+        text = qt(QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"))
+                   .arg(program + u' ' + qt(QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"))) +
+               text.mid(text.indexOf(u'\n'));
+        text.replace(QStringLiteral("\nOptions:\n"),
+                     u'\n' + qt(QT_TRANSLATE_NOOP("QCommandLineParser", "Options:")) + u'\n');
         return Outcome{Action::ShowHelp, text, 0, parser.value(language)};
     }
     if (parser.isSet(version)) {

@@ -101,7 +101,10 @@ QString Translation::text(const char* context, const char* source) const {
 }
 
 QString Translation::qtText(const char* context, const char* source) const {
-    return translatedOrSource(m_qt, context, source);
+    // The game's own translation of a Qt text first: it covers the languages
+    // Qt has no translation for, in the game's words.
+    const QString own = m_game.translate(context, source);
+    return own.isEmpty() ? translatedOrSource(m_qt, context, source) : own;
 }
 
 void Translation::install() {

@@ -37,7 +37,8 @@ class Translation {
     // The game's text in this language; the English source when there is no
     // translation of it.
     QString text(const char* context, const char* source) const;
-    // Qt's own text in this language (Qt's translations), the source when none.
+    // Qt's own text in this language: the game's translation of it, else Qt's,
+    // else the source.
     QString qtText(const char* context, const char* source) const;
 
     // Call once the application object exists.

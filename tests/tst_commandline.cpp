@@ -136,6 +136,10 @@ void CommandLineTest::languageComesFromTheOptionOrTheDesktop_data() {
     QTest::newRow("desktop prefers English")
         << help << QStringList{"en-GB", "fr"} << "en" << english;
     QTest::newRow("desktop unknown") << help << QStringList{"el-GR"} << "en" << english;
+    // Qt's own complaints too, although no application exists to translate them.
+    QTest::newRow("Qt's complaint in the language")
+        << QStringList{"--language", "de", "--bogus"} << QStringList{} << "de"
+        << "kestrelon-memory: Unbekannte Option „bogus“.";
     QTest::newRow("complaint in the language")
         << QStringList{"--language", "fr", "stray"} << QStringList{} << "fr"
         << "Essaie «\u202Fkestrelon-memory --help\u202F» pour voir les options.";

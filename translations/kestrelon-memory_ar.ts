@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>خيار غير معروف «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>خيارات غير معروفة: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>تنقص قيمة بعد «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>قيمة غير متوقعة بعد «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>الاستخدام: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[خيارات]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

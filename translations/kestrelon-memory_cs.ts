@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Po „%1“ chybí hodnota.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nečekaná hodnota po „%1“.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Použití: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[volby]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Ukendt valgmulighed »%1«.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Ukendte valgmuligheder: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Der mangler en værdi efter »%1«.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Uventet værdi efter »%1«.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Brug: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[valgmuligheder]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Valgmuligheder:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

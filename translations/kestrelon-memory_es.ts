@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

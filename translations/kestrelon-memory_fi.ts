@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Tuntematon valinta ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Tuntemattomat valinnat: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valinnan ”%1” arvo puuttuu.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Odottamaton arvo valinnan ”%1” jälkeen.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Käyttö: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[valinnat]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Valinnat:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

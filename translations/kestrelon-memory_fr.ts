@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option «&#x202f;%1&#x202f;» inconnue.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#x202f;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#x202f;:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

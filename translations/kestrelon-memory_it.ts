@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Manca un valore dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opzioni]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>不明なオプション「%1」です。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>不明なオプションがあります：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>「%1」のあとに値がありません。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>「%1」のあとに思いがけない値があります。</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>使い方：%1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[オプション]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション：</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>알 수 없는 옵션: ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>알 수 없는 옵션들: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>‘%1’ 뒤에 값이 없어요.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>‘%1’ 뒤에 예상하지 못한 값이 있어요.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>사용법: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[옵션]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>옵션:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

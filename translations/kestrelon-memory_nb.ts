@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Ukjent valg «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Ukjente valg: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Verdi mangler etter «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Uventet verdi etter «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Bruk: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[valg]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Valg:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

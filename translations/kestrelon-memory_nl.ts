@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Waarde ontbreekt na ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Gebruik: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opties]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Nieznane opcje: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Brak wartości po „%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nieoczekiwana wartość po „%1”.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Użycie: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opcje]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

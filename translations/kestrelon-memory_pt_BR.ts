@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta um valor depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opções]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Okänt alternativ ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Okända alternativ: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Värde saknas efter ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Oväntat värde efter ”%1”.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Användning: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[alternativ]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Alternativ:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Bilinmeyen seçenek “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Bilinmeyen seçenekler: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1” seçeneğinin değeri eksik.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1” seçeneğinden sonra beklenmeyen değer.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Kullanım: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[seçenekler]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

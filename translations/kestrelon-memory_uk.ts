@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Після «%1» бракує значення.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неочікуване значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Використання: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[параметри]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметри:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>未知选项：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1”后面缺少值。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”后面有意外的值。</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>用法：%1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[选项]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
