@@ -131,11 +131,13 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
             emit clicked();
         }
         return;
+    // The arrows move to the neighbour the player sees: in a mirrored
+    // (right-to-left) window the next card lies to the left.
     case Qt::Key_Left:
-        emit navigate(-1, 0);
+        emit navigate(isRightToLeft() ? 1 : -1, 0);
         return;
     case Qt::Key_Right:
-        emit navigate(1, 0);
+        emit navigate(isRightToLeft() ? -1 : 1, 0);
         return;
     case Qt::Key_Up:
         emit navigate(0, -1);

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
@@ -295,36 +296,42 @@ void TForm1::buildMenu() {
     MainMenu1->addAction(end1);
 }
 
+void TForm1::place(QWidget* control, int x, int y, int width, int height) const {
+    // The measures are those of a left-to-right window; a right-to-left one
+    // (Arabic) shows the same window mirrored, card 1 at the top right.
+    control->setGeometry(QStyle::visualRect(layoutDirection(), QRect(0, 0, WindowWidth, y + height),
+                                            QRect(x, y, width, height)));
+}
+
 void TForm1::layoutControls() {
     for (int k = 1; k <= game::CardCount; ++k) {
-        card(k)->setGeometry(Margin + (columnOf(k) - 1) * (CardSize + CardGap),
-                             BoardTop + (rowOf(k) - 1) * (CardSize + CardGap), CardSize, CardSize);
+        place(card(k), Margin + (columnOf(k) - 1) * (CardSize + CardGap),
+              BoardTop + (rowOf(k) - 1) * (CardSize + CardGap), CardSize, CardSize);
     }
     const int belowBoard = BoardTop + BoardHeight;
-    Progressbar1->setGeometry(Margin, belowBoard + 8, BoardWidth, 12);
-    Label3->setGeometry(Margin, belowBoard + 24, BoardWidth, 24);
-    Edit1->setGeometry(Margin, belowBoard + 52, 240, 28);
-    Panel1->setGeometry(Margin + 248, belowBoard + 52, 64, 28);
+    place(Progressbar1, Margin, belowBoard + 8, BoardWidth, 12);
+    place(Label3, Margin, belowBoard + 24, BoardWidth, 24);
+    place(Edit1, Margin, belowBoard + 52, 240, 28);
+    place(Panel1, Margin + 248, belowBoard + 52, 64, 28);
     // The result line shares the name entry's row; the two are never shown
     // together, and clicks pass through the line to the name box.
-    Label2->setGeometry(Margin, belowBoard + 52, BoardWidth, 28);
+    place(Label2, Margin, belowBoard + 52, BoardWidth, 28);
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents);
     const int frame = 2 * StringGrid1->frameWidth();
-    StringGrid1->setGeometry(Margin, GridTop, GridWidth + frame, GridRows * GridRowHeight + frame);
+    place(StringGrid1, Margin, GridTop, GridWidth + frame, GridRows * GridRowHeight + frame);
 
-    Label9->setGeometry(SideX, 8, 200, 20);
-    Label8->setGeometry(WindowWidth - Margin - 40, 4, 40, 26);
+    place(Label9, SideX, 8, 200, 20);
+    place(Label8, WindowWidth - Margin - 40, 4, 40, 26);
     // A caption longer than the English one pushes the readout to its right.
     const int captionWidth = qMax(100, Label4->sizeHint().width() + 12);
-    Label4->setGeometry(SideX, 32, captionWidth, 20);
-    Label5->setGeometry(SideX + captionWidth, 32, 200, 20);
-    Label7->setGeometry(SideX, 54, 300, 20);
-    Image38->setGeometry(SideX, 80, 96, 96);
-    Image39->setGeometry(SideX + 112, 80, 96, 96);
-    Image40->setGeometry(SideX + 224, 80, 96, 96);
-    Label6->setGeometry(SideX, 80, SideWidth - 8, 124);
-    Image37->setGeometry(Margin + (BoardWidth - 200) / 2, BoardTop + (BoardHeight - 200) / 2, 200,
-                         200);
+    place(Label4, SideX, 32, captionWidth, 20);
+    place(Label5, SideX + captionWidth, 32, 200, 20);
+    place(Label7, SideX, 54, 300, 20);
+    place(Image38, SideX, 80, 96, 96);
+    place(Image39, SideX + 112, 80, 96, 96);
+    place(Image40, SideX + 224, 80, 96, 96);
+    place(Label6, SideX, 80, SideWidth - 8, 124);
+    place(Image37, Margin + (BoardWidth - 200) / 2, BoardTop + (BoardHeight - 200) / 2, 200, 200);
     placeStartArea();
     resize(WindowWidth, height());
 }
@@ -338,8 +345,8 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::placeStartArea() {
     // The start line and the ranked lists reach down to the status bar.
-    m_startArea->setGeometry(SideX, StartAreaTop, SideWidth,
-                             qMax(60, centralWidget()->height() - StartAreaTop - 4));
+    place(m_startArea, SideX, StartAreaTop, SideWidth,
+          qMax(60, centralWidget()->height() - StartAreaTop - 4));
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -166,6 +166,7 @@ class TForm1 : public QMainWindow {
     void buildStatusBar();
     void buildMenu();
     void layoutControls();
+    void place(QWidget* control, int x, int y, int width, int height) const;
     void placeStartArea();
     void setWindowHeight(int outerHeight);
     void loadPicture(PictureBox* box, const QString& fileName);

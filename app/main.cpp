@@ -26,6 +26,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     translation.install();
+    // Arabic reads from right to left: the whole window is mirrored.
+    QGuiApplication::setLayoutDirection(QLocale(translation.language()).textDirection());
     Program::describeApplication();
     Program program;
     QObject::connect(&program.window(), &TForm1::terminateRequested, &app, &QApplication::quit,

@@ -58,21 +58,35 @@ void KeyboardTest::arrowsMoveFocusAndWrap_data() {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("to");
-    QTest::newRow("right") << 1 << int(Qt::Key_Right) << 2;
-    QTest::newRow("right at a row's end goes on in the next row") << 9 << int(Qt::Key_Right) << 10;
-    QTest::newRow("right at the last card wraps to the first") << 36 << int(Qt::Key_Right) << 1;
-    QTest::newRow("left at the first card wraps to the last") << 1 << int(Qt::Key_Left) << 36;
-    QTest::newRow("down") << 1 << int(Qt::Key_Down) << 10;
-    QTest::newRow("down at the bottom wraps in the column") << 32 << int(Qt::Key_Down) << 5;
-    QTest::newRow("up at the top wraps in the column") << 3 << int(Qt::Key_Up) << 30;
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("right") << 1 << int(Qt::Key_Right) << 2 << false;
+    QTest::newRow("right at a row's end goes on in the next row")
+        << 9 << int(Qt::Key_Right) << 10 << false;
+    QTest::newRow("right at the last card wraps to the first")
+        << 36 << int(Qt::Key_Right) << 1 << false;
+    QTest::newRow("left at the first card wraps to the last")
+        << 1 << int(Qt::Key_Left) << 36 << false;
+    QTest::newRow("down") << 1 << int(Qt::Key_Down) << 10 << false;
+    QTest::newRow("down at the bottom wraps in the column")
+        << 32 << int(Qt::Key_Down) << 5 << false;
+    QTest::newRow("up at the top wraps in the column") << 3 << int(Qt::Key_Up) << 30 << false;
+    // A mirrored window (Arabic) runs its rows from right to left, and so do the arrows.
+    QTest::newRow("mirrored: left goes to the next card") << 1 << int(Qt::Key_Left) << 2 << true;
+    QTest::newRow("mirrored: right at the first card wraps to the last")
+        << 1 << int(Qt::Key_Right) << 36 << true;
 }
 
 void KeyboardTest::arrowsMoveFocusAndWrap() {
     QFETCH(int, from);
     QFETCH(int, key);
     QFETCH(int, to);
+    QFETCH(bool, rightToLeft);
+    QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
     GameHarness h;
     showAndFocus(h, from);
+    // Card 1 lies left of card 2, or right of it in a mirrored window.
+    QCOMPARE(h.image(1)->x() > h.image(2)->x(), rightToLeft);
     press(static_cast<Qt::Key>(key));
     QCOMPARE(focusedCard(h), to);
 }
