@@ -402,8 +402,12 @@ void Folder::write(const QString& name, const QByteArray& bytes, Durability dura
     if (::renameat(dir, file.name.constData(), dir, native(name).constData()) != 0) {
         const int error = errno;
         ::unlinkat(dir, file.name.constData(), 0);
-        if ((error == EPERM || error == EACCES) && durability == Durability::Synced &&
-            entry.kind == Entry::Kind::Regular && stickyFolder()) {
+        if ((error == EPERM || error == EACCES) && entry.kind == Entry::Kind::Regular &&
+            stickyFolder()) {
+            // Pictures the game can do without; a data file is kept in place.
+            if (durability == Durability::Unsynced) {
+                throw FileError(write, name, stickyReason());
+            }
             rewriteInPlace(name, bytes, entry);
             return;
         }
@@ -416,6 +420,12 @@ void Folder::write(const QString& name, const QByteArray& bytes, Durability dura
                         QCoreApplication::translate(
                             "safefile", "something else took its place as soon as it was written"));
     }
+}
+
+QString Folder::stickyReason() {
+    return QCoreApplication::translate("safefile", "the folder's sticky bit lets only the file's "
+                                                   "owner replace it, and the player may not "
+                                                   "write it");
 }
 
 bool Folder::stickyFolder() const {
@@ -431,11 +441,7 @@ void Folder::rewriteInPlace(const QString& name, const QByteArray& bytes,
     struct stat status {};
     if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_nlink != 1 || status.st_dev != looked.device || status.st_ino != looked.inode) {
-        throw FileError(write, name,
-                        QCoreApplication::translate("safefile",
-                                                    "the folder's sticky bit lets only the file's "
-                                                    "owner replace it, and the player may not "
-                                                    "write it"));
+        throw FileError(FileAction::Write, name, stickyReason());
     }
     // Room first, so a full disk or the size limit leaves the old bytes.
     if (::fallocate(fd.get(), 0, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP) {

@@ -184,6 +184,7 @@ class Folder {
 
   private:
     bool stickyFolder() const;
+    static QString stickyReason();
     // The write of a data file another user owns in a sticky folder.
     void rewriteInPlace(const QString& name, const QByteArray& bytes, const Entry& looked) const;
 
