@@ -134,6 +134,7 @@ Descriptor FolderLock::open(int dir, Opened& outcome) {
     if (refused(error)) {
         // Another user's lock file: reading is enough for a lock.
         const int createError = error;
+        const bool createRefused = made;
         made = false;
         fd = Descriptor(::openat(dir, m_name.constData(), O_RDONLY | flags));
         error = fd.valid() ? 0 : errno;
@@ -143,8 +144,11 @@ Descriptor FolderLock::open(int dir, Opened& outcome) {
         }
         if (error == ENOENT) {
             // Not even the lock file can be made: the folder is read only.
-            m_readOnly = errnoText(createError);
-            outcome = Opened::ReadOnly;
+            // (Or it was removed just now: tried again at once.)
+            if (createRefused) {
+                m_readOnly = errnoText(createError);
+            }
+            outcome = createRefused ? Opened::ReadOnly : Opened::Busy;
             return fd;
         }
     }
