@@ -13,6 +13,7 @@
 // Qt
 #include <QAccessible>
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -420,6 +421,11 @@ void TForm1::guarded(const std::function<void()>& handler, StartUp startUp) {
         handler();
     } catch (const safefile::NoFolderError&) {
         // Without a folder nothing is kept; the player was told at start-up.
+    } catch (const safefile::ReadOnlyFolderError& error) {
+        const QString text = unwritableOnce(error);
+        if (!text.isEmpty()) {
+            m_services.dialogs.message(windowTitle(), text, Dialogs::Icon::Warning);
+        }
     } catch (const GameError& error) {
         m_services.dialogs.message(windowTitle(), error.message(), Dialogs::Icon::Warning);
     } catch (const std::exception& error) {
@@ -435,6 +441,28 @@ void TForm1::showStartupProblems() {
     const QString text = m_startupProblems.join(QLatin1Char('\n'));
     m_startupProblems.clear();
     m_services.dialogs.message(windowTitle(), text, Dialogs::Icon::Warning);
+}
+
+safefile::LockWait TForm1::patientWait(const QString& file) {
+    return safefile::LockWait(safefile::LockWait::patientTimeoutMs, [this, file] {
+        m_statusPanels[0]->setText(
+            tr("Waiting for another game in this folder to finish with %1 ...").arg(file));
+        m_statusPanels[0]->repaint();
+    });
+}
+
+void TForm1::clearWaitNotice() {
+    m_statusPanels[0]->setText(statusclock::noticeText());
+}
+
+QString TForm1::unwritableOnce(const safefile::FileError& error) {
+    if (m_toldUnwritable) {
+        return {};
+    }
+    m_toldUnwritable = true;
+    return tr("The game cannot write into its folder %1 (%2), so it counts no game in nog.txt "
+              "and keeps no result in highscore.txt there; it shows the list as it is.")
+        .arg(QDir::toNativeSeparators(m_state.folder.displayName()), error.reason());
 }
 
 void setGridColumnWidths(QTableWidget* grid) {

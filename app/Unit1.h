@@ -3,6 +3,7 @@
 // own
 #include "app/Layout.h"
 #include "assets/PictureCache.h"
+#include "platform/FolderLock.h"
 #include "platform/Services.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ScoreList.h"
@@ -176,6 +177,13 @@ class TForm1 : public QMainWindow {
     void describeCard(int position);
     void armClock();
     void showStartupProblems();
+    // The waits a finished game's result and the game counter allow for the
+    // lock, shown in the status bar while they last.
+    safefile::LockWait patientWait(const QString& file);
+    void clearWaitNotice();
+    // The one message about a folder the game can read but not write; later
+    // ones are dropped. Empty once told.
+    QString unwritableOnce(const safefile::FileError& error);
     // Runs a handler; an error that escapes it is shown in a message box and
     // the game goes on. A player's action first finishes the start-up.
     enum class StartUp { FinishFirst, Leave };
@@ -269,6 +277,7 @@ class TForm1 : public QMainWindow {
     QStringList m_startupProblems;
     bool m_startUpPending = true;   // finishStartUp has not run yet
     bool m_backsFromFolder = false; // the folder holds the game's own card back
+    bool m_toldUnwritable = false;  // the player knows the folder cannot be written
     assets::PictureCache m_pictures;
 };
 

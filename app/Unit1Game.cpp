@@ -80,11 +80,25 @@ void TForm1::finishStartUp() {
     auto step = [this](const std::function<void()>& action) {
         try {
             action();
+        } catch (const safefile::ReadOnlyFolderError& error) {
+            const QString text = unwritableOnce(error);
+            if (!text.isEmpty()) {
+                m_startupProblems << text;
+            }
         } catch (const GameError& error) {
             m_startupProblems << error.message();
         }
     };
     if (m_state.folder.isOpen()) {
+        // What a game killed while writing left; a write still running
+        // elsewhere is younger than this.
+        constexpr qint64 leftoverAgeSeconds = 10 * 60;
+        QStringList ownFiles = {scores::counterName, scores::HighScoreStore::listName,
+                                scores::HighScoreStore::backupName};
+        for (const QString& picture : assets::imageNames()) {
+            ownFiles << picture + QStringLiteral(".bmp");
+        }
+        m_state.folder.removeLeftovers(ownFiles, leftoverAgeSeconds);
         step([this] { numberofgame(); });
         step([this] {
             const QStringList failed = assets::extractAll(m_state.folder);
@@ -318,8 +332,12 @@ void TForm1::endanzeige() {
 }
 
 void TForm1::numberofgame() {
-    const scores::CounterResult result =
-        scores::advanceGameCounter(m_state.folder, m_services.pause);
+    struct Restore {
+        TForm1* window;
+        ~Restore() { window->clearWaitNotice(); }
+    } restore{this};
+    const scores::CounterResult result = scores::advanceGameCounter(
+        m_state.folder, m_services.pause, patientWait(scores::counterName));
     if (result.show) {
         Label9->show();
         Label9->setText(scores::gameNumberText(result.field));

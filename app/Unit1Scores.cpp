@@ -93,8 +93,13 @@ void TForm1::highscore(const QDateTime& finish, qint64 takenMs) {
     const scores::Row result =
         scores::resultRow(m_state.playername, takenMs, finish, m_state.clicks);
     scores::ListChange change;
+    struct Restore {
+        TForm1* window;
+        ~Restore() { window->clearWaitNotice(); }
+    } restore{this};
     try {
-        change = m_list.finishGame(list(), m_services.pause, result, sortKey());
+        change = m_list.finishGame(list(), m_services.pause, result, sortKey(),
+                                   patientWait(scores::HighScoreStore::listName));
     } catch (const GameError&) {
         // The rows hold the result even when the list could not take it.
         showList();
@@ -134,6 +139,9 @@ void TForm1::currenthighscores1Click() {
     showList();
     showRanking(change.rankedText);
     finishShowing();
+    if (change.unwritable) {
+        throw *change.unwritable;
+    }
 }
 void TForm1::highscoresoff1Click() {
     Label8->setText(game::rankingMark(m_state));

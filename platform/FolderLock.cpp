@@ -7,6 +7,7 @@
 #include <QFile>
 
 // std
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,41 +24,49 @@ GameError lockError(const QString& guarded, const QString& reason) {
     return GameError(fileError(FileAction::Lock, guarded, reason));
 }
 
+bool refused(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
 } // namespace
 
 FolderLock::FolderLock(const Folder& folder, const QString& guardedName, Pause& pause,
-                       int timeoutMs)
+                       const LockWait& wait)
     : m_folder(folder), m_guarded(guardedName),
       m_name(QFile::encodeName(guardedName + QStringLiteral(".lock"))) {
     const int dir = folder.handle(guardedName);
-    // A lock file removed or replaced between the open and the lock is opened
-    // again at once; these extra rounds keep that from going on for ever.
-    int spareRounds = 16;
-    for (int waited = 0;;) {
-        Descriptor fd = open(dir);
-        if (fd.valid()) {
-            if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
-                if (stillNamed(dir, fd.get()) || --spareRounds < 0) {
-                    m_fd = std::move(fd);
-                    return;
-                }
-                continue;
-            }
-            if (errno != EWOULDBLOCK) {
-                throw lockError(guardedName, errnoText(errno));
-            }
+    bool told = false;
+    for (int waited = 0;; waited += retryMs) {
+        const Opened outcome = attempt(dir);
+        if (outcome == Opened::ReadOnly) {
+            return;
         }
-        if (waited >= timeoutMs) {
+        if (outcome == Opened::Locked) {
+            // A lock file left behind does not make a folder writable.
+            if (::faccessat(dir, ".", W_OK, AT_EACCESS) != 0 && refused(errno)) {
+                m_readOnly = errnoText(errno);
+            }
+            return;
+        }
+        // Another user's lock file that cannot be read is no live game's
+        // alone: it is reported after a short wait, never a long one.
+        const int limit = outcome == Opened::Unreadable
+                              ? std::min(wait.timeoutMs, int(defaultTimeoutMs))
+                              : wait.timeoutMs;
+        if (waited >= limit) {
             throw lockError(guardedName,
-                            fd.valid()
+                            outcome == Opened::Busy
                                 ? QCoreApplication::translate(
                                       "safefile", "another game is using it, please try again")
                                 : QCoreApplication::translate(
                                       "safefile", "no permission to open its lock file %1")
                                       .arg(QFile::decodeName(m_name)));
         }
+        if (!told && wait.started) {
+            told = true;
+            wait.started();
+        }
         pause.pause(retryMs);
-        waited += retryMs;
     }
 }
 
@@ -71,24 +80,79 @@ FolderLock::~FolderLock() {
     }
 }
 
-Descriptor FolderLock::open(int dir) const {
+void FolderLock::checkHeld(const QString& written) const {
+    if (!m_readOnly.isEmpty()) {
+        throw ReadOnlyFolderError(FileAction::Write, written, m_readOnly);
+    }
+    if (!m_fd.valid() || !m_folder.isOpen() ||
+        !stillNamed(m_folder.handle(m_guarded), m_fd.get())) {
+        throw LockLostError(FileAction::Write, written,
+                            QCoreApplication::translate(
+                                "safefile",
+                                "its lock file %1 was removed or replaced while the game held it, "
+                                "so another game may be writing it")
+                                .arg(QFile::decodeName(m_name)));
+    }
+}
+
+FolderLock::Opened FolderLock::attempt(int dir) {
+    Opened outcome = Opened::Busy;
+    Descriptor fd = open(dir, outcome);
+    if (outcome != Opened::Locked) {
+        return outcome;
+    }
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK) {
+            throw lockError(m_guarded, errnoText(errno));
+        }
+        return Opened::Busy;
+    }
+    // A lock on a lock file removed or replaced meanwhile does not count.
+    if (!stillNamed(dir, fd.get())) {
+        return Opened::Busy;
+    }
+    m_fd = std::move(fd);
+    return Opened::Locked;
+}
+
+Descriptor FolderLock::open(int dir, Opened& outcome) {
     const QString lockName = QFile::decodeName(m_name);
     constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    Descriptor fd(::openat(dir, m_name.constData(), O_RDWR | O_CREAT | flags, 0666));
-    if (!fd.valid() && (errno == EACCES || errno == EPERM)) {
-        // Another user's lock file: reading is enough for a lock.
-        fd = Descriptor(::openat(dir, m_name.constData(), O_RDONLY | flags));
-        if (!fd.valid() && (errno == EACCES || errno == EPERM)) {
-            return fd; // waited on, then reported
+    outcome = Opened::Locked;
+    bool made = true;
+    Descriptor fd(::openat(dir, m_name.constData(), O_RDWR | O_CREAT | O_EXCL | flags, 0666));
+    int error = fd.valid() ? 0 : errno;
+    if (error == EEXIST) {
+        made = false;
+        fd = Descriptor(::openat(dir, m_name.constData(), O_RDWR | flags));
+        error = fd.valid() ? 0 : errno;
+        if (error == ENOENT) {
+            outcome = Opened::Busy; // removed meanwhile: tried again at once
+            return fd;
         }
-        if (!fd.valid() && errno == ENOENT) {
-            throw lockError(m_guarded, QCoreApplication::translate(
-                                           "safefile", "no permission to create the lock file %1")
-                                           .arg(lockName));
+    }
+    if (refused(error)) {
+        // Another user's lock file: reading is enough for a lock.
+        const int createError = error;
+        const bool createRefused = made;
+        made = false;
+        fd = Descriptor(::openat(dir, m_name.constData(), O_RDONLY | flags));
+        error = fd.valid() ? 0 : errno;
+        if (error == EACCES || error == EPERM) {
+            outcome = Opened::Unreadable;
+            return fd;
+        }
+        if (error == ENOENT) {
+            // Not even the lock file can be made: the folder is read only.
+            // (Or it was removed just now: tried again at once.)
+            if (createRefused) {
+                m_readOnly = errnoText(createError);
+            }
+            outcome = createRefused ? Opened::ReadOnly : Opened::Busy;
+            return fd;
         }
     }
     if (!fd.valid()) {
-        const int error = errno;
         const Entry entry = m_folder.look(lockName);
         if (!entry.reason.isEmpty()) {
             throw lockError(m_guarded, QCoreApplication::translate(
@@ -109,8 +173,10 @@ Descriptor FolderLock::open(int dir) const {
     }
     // The umask decides who may write it; everyone may read it, which is all
     // a lock needs, so a game of another user in a shared folder can wait.
-    if (status.st_uid == ::geteuid()) {
-        ::fchmod(fd.get(), (status.st_mode & 07777) | S_IRUSR | S_IRGRP | S_IROTH);
+    // Only a file just made here: a lock file found in place may be a hard
+    // link to some other file, whose mode is not the game's to change.
+    if (made && status.st_nlink == 1 && status.st_size == 0) {
+        ::fchmod(fd.get(), (status.st_mode & 0666) | S_IRUSR | S_IRGRP | S_IROTH);
     }
     return fd;
 }

@@ -7,10 +7,14 @@
 #include <QRandomGenerator>
 
 // std
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -28,7 +32,7 @@ constexpr qint64 fullDiskBytes = 64 * 1024;
 constexpr int temporaryAttempts = 64;
 // Pictures are readable by everyone, as the game has always written them.
 constexpr mode_t pictureMode = 0644;
-// New data files: read and write for everyone the umask lets in.
+// New files: read and write for everyone the umask lets in.
 constexpr mode_t dataMode = 0666;
 
 QByteArray native(const QString& name) {
@@ -206,6 +210,9 @@ Entry Folder::look(const QString& name) const {
     }
     Entry entry;
     entry.size = status.st_size;
+    entry.device = status.st_dev;
+    entry.inode = status.st_ino;
+    entry.links = status.st_nlink;
     entry.modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
     if (S_ISREG(status.st_mode)) {
         entry.kind = Entry::Kind::Regular;
@@ -272,8 +279,71 @@ bool Folder::readPieces(const QString& name, qint64 maxBytes,
     return false;
 }
 
+namespace {
+
+// A file being written: without a name (O_TMPFILE) or under a temporary one.
+struct Temporary {
+    Descriptor fd;
+    QByteArray name; // empty while the file has no name
+};
+
+// A file with no name yet, in the folder's file system; an invalid
+// descriptor with errno set where the file system or the kernel cannot make
+// one, or where it could not be named later (no /proc).
+Temporary unnamedFile(int dir) {
+    Temporary file;
+    if (::access("/proc/self/fd", X_OK) != 0) {
+        errno = EOPNOTSUPP;
+        return file;
+    }
+    file.fd = Descriptor(::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, dataMode));
+    return file;
+}
+
+bool cannotMakeUnnamed(int error) {
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+// A new file under a temporary name beside name, made with O_EXCL.
+Temporary namedFile(int dir, const QString& name) {
+    Temporary file;
+    for (int attempt = 0; attempt < temporaryAttempts && !file.fd.valid(); ++attempt) {
+        file.name = temporaryName(name);
+        file.fd =
+            Descriptor(::openat(dir, file.name.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, dataMode));
+        if (!file.fd.valid() && errno != EEXIST) {
+            break;
+        }
+    }
+    return file;
+}
+
+// Gives the unnamed file a temporary name; false with errno set.
+bool giveName(int dir, Temporary& file, const QString& name) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.fd.get());
+    for (int attempt = 0; attempt < temporaryAttempts; ++attempt) {
+        const QByteArray temporary = temporaryName(name);
+        if (::linkat(AT_FDCWD, self.constData(), dir, temporary.constData(), AT_SYMLINK_FOLLOW) ==
+            0) {
+            file.name = temporary;
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
 void Folder::write(const QString& name, const QByteArray& bytes, Durability durability,
-                   AtLink atLink) const {
+                   AtLink atLink, const std::function<void()>& beforeWriting) const {
     constexpr FileAction write = FileAction::Write;
     const int dir = handle(name);
     const Entry entry = look(name);
@@ -282,44 +352,140 @@ void Folder::write(const QString& name, const QByteArray& bytes, Durability dura
         throw FileError(write, name, entry.reason);
     }
     // Taken from the one look above: a second one could find a link there.
+    // Only the read and write bits: never execute, set-id or sticky.
     const bool keepMode = durability == Durability::Synced && entry.kind == Entry::Kind::Regular;
-    const mode_t mode = keepMode ? static_cast<mode_t>(entry.permissions)
-                        : durability == Durability::Unsynced ? pictureMode
-                                                             : dataMode;
-    QByteArray temporary;
-    Descriptor fd;
-    for (int attempt = 0; attempt < temporaryAttempts && !fd.valid(); ++attempt) {
-        temporary = temporaryName(name);
-        fd = Descriptor(::openat(dir, temporary.constData(),
-                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, dataMode));
-        if (!fd.valid() && errno != EEXIST) {
-            break;
-        }
+    const mode_t mode = keepMode ? static_cast<mode_t>(entry.permissions & 0666) : pictureMode;
+    Temporary file = unnamedFile(dir);
+    if (!file.fd.valid() && cannotMakeUnnamed(errno)) {
+        file = namedFile(dir, name);
     }
-    if (!fd.valid()) {
+    if (!file.fd.valid()) {
         throw FileError(write, name, writeFailure(bytes.size(), errno));
     }
-    // The temporary file goes on every way out but the rename.
+    // A named temporary file goes on every way out but the rename.
     auto fail = [&](int error) {
-        ::unlinkat(dir, temporary.constData(), 0);
+        if (!file.name.isEmpty()) {
+            ::unlinkat(dir, file.name.constData(), 0);
+        }
         throw FileError(write, name, writeFailure(bytes.size(), error));
     };
-    if ((durability == Durability::Unsynced || keepMode) && ::fchmod(fd.get(), mode) != 0) {
+    if ((durability == Durability::Unsynced || keepMode) && ::fchmod(file.fd.get(), mode) != 0) {
         fail(errno);
     }
-    if (!writeAll(fd.get(), bytes)) {
+    if (!writeAll(file.fd.get(), bytes)) {
         fail(errno);
     }
-    if (durability == Durability::Synced && ::fsync(fd.get()) != 0) {
+    if (durability == Durability::Synced && ::fsync(file.fd.get()) != 0) {
+        fail(errno);
+    }
+    struct stat written {};
+    if (::fstat(file.fd.get(), &written) != 0) {
+        fail(errno);
+    }
+    if (beforeWriting) {
+        try {
+            beforeWriting();
+        } catch (...) {
+            if (!file.name.isEmpty()) {
+                ::unlinkat(dir, file.name.constData(), 0);
+            }
+            throw;
+        }
+    }
+    if (file.name.isEmpty() && !giveName(dir, file, name)) {
         fail(errno);
     }
     // A file system may report a failed write only when the file is closed.
-    if (fd.close() != 0) {
+    if (file.fd.close() != 0) {
         fail(errno);
     }
-    if (::renameat(dir, temporary.constData(), dir, native(name).constData()) != 0) {
-        fail(errno);
+    if (::renameat(dir, file.name.constData(), dir, native(name).constData()) != 0) {
+        const int error = errno;
+        ::unlinkat(dir, file.name.constData(), 0);
+        if ((error == EPERM || error == EACCES) && entry.kind == Entry::Kind::Regular &&
+            stickyFolder()) {
+            // Pictures the game can do without; a data file is kept in place.
+            if (durability == Durability::Unsynced) {
+                throw FileError(write, name, stickyReason());
+            }
+            rewriteInPlace(name, bytes, entry);
+            return;
+        }
+        throw FileError(write, name, writeFailure(bytes.size(), error));
     }
+    struct stat named {};
+    if (::fstatat(dir, native(name).constData(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFile(named, written)) {
+        throw FileError(write, name,
+                        QCoreApplication::translate(
+                            "safefile", "something else took its place as soon as it was written"));
+    }
+}
+
+QString Folder::stickyReason() {
+    return QCoreApplication::translate("safefile", "the folder's sticky bit lets only the file's "
+                                                   "owner replace it, and the player may not "
+                                                   "write it");
+}
+
+bool Folder::stickyFolder() const {
+    struct stat status {};
+    return ::fstat(m_fd.get(), &status) == 0 && (status.st_mode & S_ISVTX) != 0;
+}
+
+void Folder::rewriteInPlace(const QString& name, const QByteArray& bytes,
+                            const Entry& looked) const {
+    constexpr FileAction write = FileAction::Write;
+    const Descriptor fd(::openat(m_fd.get(), native(name).constData(),
+                                 O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status {};
+    if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_nlink != 1 || status.st_dev != looked.device || status.st_ino != looked.inode) {
+        throw FileError(FileAction::Write, name, stickyReason());
+    }
+    // Room first, so a full disk or the size limit leaves the old bytes.
+    if (::fallocate(fd.get(), 0, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP) {
+        throw FileError(write, name, writeFailure(bytes.size(), errno));
+    }
+    if (::lseek(fd.get(), 0, SEEK_SET) != 0 || !writeAll(fd.get(), bytes) ||
+        ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.get()) != 0) {
+        throw FileError(write, name, writeFailure(bytes.size(), errno));
+    }
+}
+
+int Folder::removeLeftovers(const QStringList& names, qint64 minAgeSeconds) const {
+    if (!m_fd.valid()) {
+        return 0;
+    }
+    // A descriptor of its own, so reading the entries moves nothing shared.
+    const int listing = ::openat(m_fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* entries = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (entries == nullptr) {
+        if (listing >= 0) {
+            ::close(listing);
+        }
+        return 0;
+    }
+    const qint64 before = qint64(::time(nullptr)) - minAgeSeconds;
+    int removed = 0;
+    while (const dirent* found = ::readdir(entries)) {
+        const QByteArray entry(found->d_name);
+        const qsizetype dot = entry.size() - 7;
+        if (dot < 1 || entry.at(dot) != '.' ||
+            !names.contains(QFile::decodeName(entry.left(dot))) ||
+            !std::all_of(entry.cbegin() + dot + 1, entry.cend(),
+                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; })) {
+            continue;
+        }
+        struct stat status {};
+        if (::fstatat(m_fd.get(), found->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_mtime < before &&
+            ::unlinkat(m_fd.get(), found->d_name, 0) == 0) {
+            ++removed;
+        }
+    }
+    ::closedir(entries);
+    return removed;
 }
 
 bool Folder::remove(const QString& name) const {
@@ -334,18 +500,31 @@ bool Folder::remove(const QString& name) const {
 }
 
 QString Folder::writeFailure(qint64 size, int error) const {
-    struct statvfs room {};
-    if (error == ENOSPC || error == EDQUOT ||
-        (m_fd.valid() && ::fstatvfs(m_fd.get(), &room) == 0 &&
-         qint64(room.f_bavail) * qint64(room.f_frsize) < fullDiskBytes)) {
-        return QCoreApplication::translate("safefile", "the disk is full");
-    }
+    const QString full = QCoreApplication::translate("safefile", "the disk is full");
     rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        (error == EFBIG || static_cast<rlim_t>(size) > limit.rlim_cur)) {
-        return QCoreApplication::translate("safefile",
-                                           "it is larger than the file size limit of %1 bytes")
-            .arg(limit.rlim_cur);
+    const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    const QString tooLarge =
+        limited ? QCoreApplication::translate("safefile",
+                                              "it is larger than the file size limit of %1 bytes")
+                      .arg(limit.rlim_cur)
+                : QString();
+    if (error == ENOSPC || error == EDQUOT) {
+        return full;
+    }
+    if (error == EFBIG && limited) {
+        return tooLarge;
+    }
+    if (error != EIO) {
+        return errnoText(error);
+    }
+    // The error says nothing clear: the room left and the limit may.
+    struct statvfs room {};
+    if (m_fd.valid() && ::fstatvfs(m_fd.get(), &room) == 0 &&
+        qint64(room.f_bavail) * qint64(room.f_frsize) < fullDiskBytes) {
+        return full;
+    }
+    if (limited && static_cast<rlim_t>(size) > limit.rlim_cur) {
+        return tooLarge;
     }
     return errnoText(error);
 }

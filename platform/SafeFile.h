@@ -6,6 +6,7 @@
 // Qt
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // std
 #include <functional>
@@ -47,6 +48,21 @@ class NoFolderError : public FileError {
     using FileError::FileError;
 };
 
+// Thrown instead of writing when the folder cannot be written at all (its
+// lock file cannot even be made): the game reads there but keeps nothing.
+// reason() is the platform's cause.
+class ReadOnlyFolderError : public FileError {
+  public:
+    using FileError::FileError;
+};
+
+// Thrown instead of writing when the lock a game held was taken from it: its
+// lock file was removed or replaced by hand, so another game may lock anew.
+class LockLostError : public FileError {
+  public:
+    using FileError::FileError;
+};
+
 // An open file descriptor, closed when it goes.
 class Descriptor {
   public:
@@ -78,6 +94,9 @@ struct Entry {
     qint64 size = -1;
     qint64 modifiedNs = 0;    // last change of the content, for caches
     unsigned permissions = 0; // of a regular file: its mode bits
+    quint64 device = 0;       // which file it is, to tell it from a later one
+    quint64 inode = 0;
+    quint64 links = 0;
     // For Link and NotAFile: why it is not used, as the end of
     // "Could not read nog.txt: <reason>".
     QString reason;
@@ -125,14 +144,29 @@ class Folder {
     bool readPieces(const QString& name, qint64 maxBytes,
                     const std::function<bool(const char*, qsizetype)>& take) const;
 
-    // The one way the game writes a file: a temporary file is created in the
-    // folder, written, synced if asked, and renamed onto name, so a failure
-    // or a crash leaves the old file whole and nothing is ever written
-    // through a name. A FIFO, socket, device or folder at name is left alone
-    // and named in the FileError thrown; so is a link, unless atLink says to
-    // replace it. A data file keeps the permissions of the file it replaces.
-    void write(const QString& name, const QByteArray& bytes, Durability durability,
-               AtLink atLink) const;
+    // The one way the game writes a file: a file without a name (or, where
+    // the file system cannot make one, a temporary name) is written, synced
+    // if asked, named and renamed onto name, so a failure or a crash leaves
+    // the old file whole, no half-written file behind and nothing is ever
+    // written through a name. Afterwards the name must hold the file written,
+    // or the write failed. A FIFO, socket, device or folder at name is left
+    // alone and named in the FileError thrown; so is a link, unless atLink
+    // says to replace it. A data file keeps the read and write bits of the
+    // file it replaces, never more; a new one gets 0666 less the umask.
+    //
+    // In a folder with the sticky bit, another user's data file cannot be
+    // replaced; when the player may write it (a regular file of one link, the
+    // one looked at) it is rewritten in place, which beforeWriting's caller
+    // guards with a lock. beforeWriting runs just before the file is named or
+    // rewritten, and may throw to stop the write.
+    void write(const QString& name, const QByteArray& bytes, Durability durability, AtLink atLink,
+               const std::function<void()>& beforeWriting = {}) const;
+
+    // Removes what a killed game's write left: regular files of the player
+    // named "<one of names>.XXXXXX" (the temporary names) that nothing has
+    // changed for minAgeSeconds, so a write still running is never touched.
+    // Links and other users' files stay. The number removed.
+    int removeLeftovers(const QStringList& names, qint64 minAgeSeconds) const;
 
     // Removes a regular file or a link (never a link's target) at name.
     // Anything else stays. True when something was removed.
@@ -140,7 +174,8 @@ class Folder {
 
     // Why writing size bytes failed with the platform error error: the disk
     // is full, the process's file size limit is below size, or the
-    // platform's own words.
+    // platform's own words. The error decides; only an error that says
+    // nothing clear (EIO) is put down to little free room or the limit.
     QString writeFailure(qint64 size, int error) const;
 
     // The descriptor; throws NoFolderError "Could not use <name>: ..." when
@@ -148,6 +183,11 @@ class Folder {
     int handle(const QString& name) const;
 
   private:
+    bool stickyFolder() const;
+    static QString stickyReason();
+    // The write of a data file another user owns in a sticky folder.
+    void rewriteInPlace(const QString& name, const QByteArray& bytes, const Entry& looked) const;
+
     Descriptor m_fd;
     QString m_name;
     QString m_problem;

@@ -14,7 +14,6 @@ namespace scores {
 namespace {
 
 constexpr int fieldWidth = 4;
-constexpr QLatin1String counterName("nog.txt");
 constexpr QLatin1String firstGame("   1");
 
 // Leading spaces, an optional sign, then at least one digit and nothing else.
@@ -44,11 +43,8 @@ QString counterField(int value) {
     return QString::number(value).left(fieldWidth).rightJustified(fieldWidth, QLatin1Char(' '));
 }
 
-} // namespace
-
-CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause) {
-    const safefile::FolderLock lock(folder, counterName, pause);
-
+// The count itself, under the counter's lock.
+CounterResult countUnder(const safefile::FolderLock& lock, const safefile::Folder& folder) {
     CounterResult result;
     if (folder.exists(counterName)) {
         const QStringList lines = readTextLines(folder, counterName, 1).lines;
@@ -72,8 +68,24 @@ CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause) {
         result.field = firstGame;
     }
 
-    writeDataFile(folder, counterName, encodeLines({result.field}));
+    writeDataFile(folder, counterName, encodeLines({result.field}), &lock);
     return result;
+}
+
+} // namespace
+
+CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause,
+                                 const safefile::LockWait& wait) {
+    // Once more when the lock was taken from it before it could write.
+    for (int round = 1;; ++round) {
+        const safefile::FolderLock lock(folder, counterName, pause, wait);
+        try {
+            return countUnder(lock, folder);
+        } catch (const safefile::LockLostError&) {
+            if (round == 3)
+                throw;
+        }
+    }
 }
 
 QString gameNumberText(const QString& field) {

@@ -1,6 +1,7 @@
 #pragma once
 
 // own
+#include "platform/FolderLock.h"
 #include "platform/SafeFile.h"
 
 // Qt
@@ -11,6 +12,8 @@ class Pause;
 // The game counter nog.txt in the game's folder: one line holding the number
 // of the current game, right-aligned in four characters ("   1").
 namespace scores {
+
+constexpr QLatin1String counterName{"nog.txt"};
 
 struct CounterResult {
     // The four-character field written ("" when the first line was empty).
@@ -24,11 +27,14 @@ struct CounterResult {
 };
 
 // Counts one more game and writes the counter back in one step, holding the
-// lock on nog.txt.lock meanwhile (pause waits between attempts). Only the first four characters of
-// the first line count; a field whose fourth character is a space is taken as "   1". The number
-// may have leading spaces and a sign. Numbers of five digits keep their first four. Throws
-// GameError naming nog.txt when it cannot be read or written; the old file is then left as it was.
-CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause);
+// lock on nog.txt.lock meanwhile (pause waits between attempts, as long as wait
+// says). Only the first four characters of the first line count; a field whose
+// fourth character is a space is taken as "   1". The number may have leading
+// spaces and a sign. Numbers of five digits keep their first four. Throws
+// GameError naming nog.txt when it cannot be read or written; the old file is
+// then left as it was.
+CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause,
+                                 const safefile::LockWait& wait = {});
 
 // "game no: " + field
 QString gameNumberText(const QString& field);

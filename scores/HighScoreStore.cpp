@@ -4,7 +4,8 @@
 
 namespace scores {
 
-HighScoreStore::HighScoreStore(const safefile::Folder& folder) : m_folder(folder) {}
+HighScoreStore::HighScoreStore(const safefile::Folder& folder, const safefile::FolderLock* lock)
+    : m_folder(folder), m_lock(lock) {}
 
 bool HighScoreStore::exists() const {
     return m_folder.isOpen() && m_folder.exists(listName);
@@ -20,7 +21,7 @@ std::optional<TextLines> HighScoreStore::read() const {
 void HighScoreStore::replace(const std::optional<TextLines>& read, const QStringList& lines) const {
     if (read && !read->whole)
         throw GameError(notWholeError(listName, maxEntries));
-    writeDataFile(m_folder, listName, encodeLines(lines));
+    writeDataFile(m_folder, listName, encodeLines(lines), m_lock);
 }
 
 RankResult HighScoreStore::sort(SortKey key) const {
@@ -41,11 +42,11 @@ void HighScoreStore::newList() const {
     // The backup keeps the old list whole, so the fresh one may replace it
     // whatever it held.
     if (exists())
-        writeDataFile(m_folder, backupName, readFileBytes(m_folder, listName));
-    writeDataFile(m_folder, listName, encodeLines(freshList()));
+        writeDataFile(m_folder, backupName, readFileBytes(m_folder, listName), m_lock);
+    writeDataFile(m_folder, listName, encodeLines(freshList()), m_lock);
 }
 
-ListLock::ListLock(const safefile::Folder& folder, Pause& pause, int timeoutMs)
-    : m_lock(folder, HighScoreStore::listName, pause, timeoutMs) {}
+ListLock::ListLock(const safefile::Folder& folder, Pause& pause, const safefile::LockWait& wait)
+    : m_lock(folder, HighScoreStore::listName, pause, wait) {}
 
 } // namespace scores

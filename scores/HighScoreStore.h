@@ -24,9 +24,11 @@ class HighScoreStore {
     static constexpr QLatin1String listName{"highscore.txt"};
     static constexpr QLatin1String backupName{"highscore2.txt"};
 
-    // The folder outlives the store. Without a folder every step throws
-    // NoFolderError.
-    explicit HighScoreStore(const safefile::Folder& folder);
+    // The folder (and the lock) outlive the store. Without a folder every
+    // step throws NoFolderError. With the list's lock every write checks
+    // that it is still held.
+    explicit HighScoreStore(const safefile::Folder& folder,
+                            const safefile::FolderLock* lock = nullptr);
 
     const safefile::Folder& folder() const { return m_folder; }
     bool hasFolder() const { return m_folder.isOpen(); }
@@ -52,6 +54,7 @@ class HighScoreStore {
 
   private:
     const safefile::Folder& m_folder;
+    const safefile::FolderLock* m_lock;
 };
 
 // Holds the list's lock (on highscore.txt.lock) while alive, so that two
@@ -59,9 +62,9 @@ class HighScoreStore {
 class ListLock {
   public:
     // Throws GameError naming the list when the lock is not had within
-    // timeoutMs; pause does the waiting between attempts.
-    ListLock(const safefile::Folder& folder, Pause& pause,
-             int timeoutMs = safefile::FolderLock::defaultTimeoutMs);
+    // wait.timeoutMs; pause does the waiting between attempts.
+    ListLock(const safefile::Folder& folder, Pause& pause, const safefile::LockWait& wait = {});
+    const safefile::FolderLock& lock() const { return m_lock; }
 
   private:
     safefile::FolderLock m_lock;

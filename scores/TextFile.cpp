@@ -110,8 +110,17 @@ QByteArray encodeLines(const QStringList& lines) {
     return bytes;
 }
 
-void writeDataFile(const safefile::Folder& folder, const QString& name, const QByteArray& bytes) {
-    folder.write(name, bytes, safefile::Durability::Synced, safefile::AtLink::Report);
+void writeDataFile(const safefile::Folder& folder, const QString& name, const QByteArray& bytes,
+                   const safefile::FolderLock* lock) {
+    if (lock == nullptr) {
+        folder.write(name, bytes, safefile::Durability::Synced, safefile::AtLink::Report);
+        return;
+    }
+    lock->checkHeld(name);
+    // Once more right before the file is named, narrowing the moment a lock
+    // file removed by hand could let a second game in.
+    folder.write(name, bytes, safefile::Durability::Synced, safefile::AtLink::Report,
+                 [lock, &name] { lock->checkHeld(name); });
 }
 
 } // namespace scores

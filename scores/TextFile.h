@@ -1,6 +1,7 @@
 #pragma once
 
 // own
+#include "platform/FolderLock.h"
 #include "platform/SafeFile.h"
 
 // Qt
@@ -19,8 +20,9 @@ constexpr qsizetype maxLineLength = 256;
 // A reader looks at no more than this many bytes, far more than any list
 // the game writes, so lines padded with thousands of blanks are still read.
 constexpr qint64 maxReadBytes = qint64(4) << 20;
-// The most a list kept whole (as the backup of a new list) may hold.
-constexpr qsizetype maxFileBytes = 64 * 1024;
+// The most a list kept whole (as the backup of a new list) may hold: what
+// every other list action reads, so a list one of them takes is kept too.
+constexpr qsizetype maxFileBytes = maxReadBytes;
 
 struct TextLines {
     QStringList lines;
@@ -51,8 +53,10 @@ QByteArray encodeLines(const QStringList& lines);
 
 // Replaces the data file name with bytes through the folder's one writer:
 // synced, renamed into place, a link or anything but a regular file in its
-// place left alone and named in the GameError.
-void writeDataFile(const safefile::Folder& folder, const QString& name, const QByteArray& bytes);
+// place left alone and named in the GameError. With a lock, nothing is
+// written unless it is still held (see FolderLock::checkHeld).
+void writeDataFile(const safefile::Folder& folder, const QString& name, const QByteArray& bytes,
+                   const safefile::FolderLock* lock = nullptr);
 
 // "Could not write <name>: it holds more than the game can read ..." for a
 // file of maxLines lines that is not whole.

@@ -13,6 +13,7 @@
 
 // own
 #include "app/PictureBox.h"
+#include "platform/RealServices.h"
 #include "assets/AssetFiles.h"
 #include "platform/SafeFile.h"
 #include "scores/GameCounter.h"
@@ -28,14 +29,17 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 // std
 #include <atomic>
 #include <condition_variable>
+#include <ctime>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -139,6 +143,7 @@ class RobustShapesTest : public QObject {
     void folderRenamedOrNotUtf8();
     void fullDiskNamedByTheWriter();
     void clockSetDuringAGame();
+    void killedGamesLeaveNothing();
 };
 
 void RobustShapesTest::initTestCase() {
@@ -222,6 +227,12 @@ void RobustShapesTest::hostileShapes_data() {
         {Shape::PaddedList, listName, Step::NewList, {}, After::Rewritten},
         {Shape::PaddedList, listName, Step::Ending, {}, After::Rewritten},
         {Shape::FullDisk, listName, Step::Ending, QStringLiteral("the disk is full"), After::Kept},
+        {Shape::LimitNoRoom, listName, Step::Ending, QStringLiteral("size limit"), After::Kept},
+        {Shape::SetIdMode, listName, Step::Show, {}, After::Rewritten},
+        {Shape::LinkedLock, lock, Step::Show, {}, After::Removed},
+        {Shape::OldLeftover, QStringLiteral("me.bmp.Ab12Cd"), Step::StartUp, {}, After::Removed},
+        {Shape::NewLeftover, QStringLiteral("img19.bmp.Ab12Cd"), Step::StartUp, {}, After::Kept},
+        {Shape::ReadOnlyDir, listName, Step::Show, QStringLiteral("cannot write"), After::Kept},
     };
     const char* steps[] = {"start-up", "new game", "card turn", "OK", "show",
                            "sort",     "new list", "ending",    "end"};
@@ -247,6 +258,7 @@ void RobustShapesTest::hostileShapes() {
                                ? outsideDir.filePath(QStringLiteral("made-by-the-game"))
                                : victim;
     const auto outsideBefore = hostile::snapshot(outsideDir.path());
+    QFileDevice::Permissions victimMode;
     const QStringList rootBefore = QDir(QStringLiteral("/")).entryList(QDir::AllEntries);
     const bool listShape =
         shape == Shape::HugeSparse || shape == Shape::CrOnlyList || shape == Shape::PaddedList;
@@ -272,7 +284,8 @@ void RobustShapesTest::hostileShapes() {
     std::optional<hostile::SmallDisk> disk;
     auto prepare = [&](const QString& folder) {
         dir = folder;
-        if (shape == Shape::FullDisk) {
+        if (shape == Shape::FullDisk || shape == Shape::ReadOnlyDir ||
+            shape == Shape::LimitNoRoom) {
             disk.emplace(folder);
             // Into the small file system, which now covers the folder.
             QDir::setCurrent(folder);
@@ -295,6 +308,7 @@ void RobustShapesTest::hostileShapes() {
             QVERIFY(hostile::writeAll(at, "old")); // so that a rewrite shows
         }
         QVERIFY(hostile::plant(shape, at, target, planted));
+        victimMode = QFileInfo(victim).permissions();
         dataBefore = data();
         plantedAs = hostile::describe(at);
     };
@@ -341,10 +355,13 @@ void RobustShapesTest::hostileShapes() {
         }
         h.fakes.dialogs.shown.clear();
         plant();
-        if (disk) {
-            disk->fill();
+        if (shape == Shape::FullDisk || shape == Shape::LimitNoRoom) {
+            disk->fill(shape == Shape::FullDisk ? 0 : 16 * 1024);
         }
-        if (shape == Shape::SizeLimit) {
+        if (shape == Shape::ReadOnlyDir) {
+            QVERIFY(disk->makeReadOnly());
+        }
+        if (shape == Shape::SizeLimit || shape == Shape::LimitNoRoom) {
             limit.emplace(smallFile);
         }
         Watchdog watchdog(10);
@@ -391,6 +408,7 @@ void RobustShapesTest::hostileShapes() {
              qPrintable(QStringLiteral("the step took %1 ms").arg(elapsed)));
     QCOMPARE(hostile::snapshot(outsideDir.path()), outsideBefore);
     QCOMPARE(hostile::readAll(victim), victimBytes());
+    QCOMPARE(QFileInfo(victim).permissions(), victimMode); // not widened through a link
 
     QStringList messages = window.startupProblems() + QStringList();
     for (const FakeDialogs::Shown& shown : h.fakes.dialogs.shown) {
@@ -477,16 +495,21 @@ void RobustShapesTest::hostileShapes() {
         QCOMPARE(hostile::describe(path), QByteArray("<missing>"));
         break;
     }
+    if (shape == Shape::SetIdMode) // rw-r----- of 6751, as QFile gives it
+        QCOMPARE(int(QFile::permissions(path)), 0x6640);
+    if (shape == Shape::ReadOnlyDir)
+        QCOMPARE(window.StringGrid1->item(0, 1)->text().trimmed(), QStringLiteral("Robin"));
     if (step == Step::CardTurn) {
         QCOMPARE(h.image(faceCard)->picture(),
                  QImage::fromData(assets::embeddedImage(QStringLiteral("img19")), "BMP"));
     }
-    // Nothing half written is left behind.
-    QVERIFY(QDir(h.dir())
-                .entryList({QStringLiteral("*.bmp.*"), QStringLiteral("*.txt.*")},
-                           QDir::Files | QDir::Hidden)
-                .filter(QRegularExpression(QStringLiteral("\\.[A-Za-z0-9]{6}$")))
-                .isEmpty());
+    // Nothing half written is left behind, but what was planted.
+    QCOMPARE(QDir(h.dir())
+                 .entryList({QStringLiteral("*.bmp.*"), QStringLiteral("*.txt.*")},
+                            QDir::Files | QDir::Hidden | QDir::System)
+                 .filter(QRegularExpression(QStringLiteral("\\.[A-Za-z0-9]{6}$"))),
+             after == After::Kept && name.contains(QLatin1String(".Ab12Cd")) ? QStringList{name}
+                                                                             : QStringList());
 }
 
 using FolderStep = std::function<void(const safefile::Folder&)>;
@@ -663,6 +686,30 @@ void RobustShapesTest::clockSetDuringAGame() {
         }
         QCOMPARE(entry, expected);
     }
+    // The program's own clock is the monotonic one, which no clock setting moves.
+    timespec monotonic{};
+    ::clock_gettime(CLOCK_MONOTONIC, &monotonic);
+    QVERIFY(qAbs(LocalClock().steadyMs() -
+                 (qint64(monotonic.tv_sec) * 1000 + monotonic.tv_nsec / 1'000'000)) < 1000);
+}
+
+void RobustShapesTest::killedGamesLeaveNothing() {
+    // The built game killed while its start-up writes the counter and pictures.
+    QTemporaryDir tmp;
+    QDir dir(tmp.path());
+    for (int run = 0; run < 12; ++run) {
+        for (const QString& picture : dir.entryList({QStringLiteral("*.bmp")}))
+            QVERIFY(dir.remove(picture));
+        QProcess game;
+        game.setWorkingDirectory(tmp.path());
+        game.start(QStringLiteral(GAME_BINARY), {});
+        QVERIFY(game.waitForStarted());
+        QTest::qWait(100 + 40 * run);
+        game.kill();
+        QVERIFY(game.waitForFinished());
+    }
+    const QStringList left = dir.entryList(QDir::Files).filter(QRegularExpression("\\.\\w{6}$"));
+    QVERIFY2(left.size() <= 1, qPrintable(left.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(RobustShapesTest)

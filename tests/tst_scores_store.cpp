@@ -5,6 +5,7 @@
 #include "support/Fakes.h"
 #include "support/HostileFiles.h"
 #include "support/WriteBlocker.h"
+#include "scores/GameCounter.h"
 #include "scores/HighScoreStore.h"
 #include "scores/ResultTexts.h"
 #include "scores/ScoreList.h"
@@ -18,7 +19,10 @@
 #include <QTest>
 
 // std
+#include <grp.h>
 #include <optional>
+#include <sys/wait.h>
+#include <sys/stat.h>
 
 using namespace scores;
 using namespace Qt::StringLiterals;
@@ -73,7 +77,10 @@ class TestScoresStore : public QObject {
     void failedWriteKeepsOldFile();
     void folderInPlaceOfTheList();
     void parentIsAFile();
+    void secondLockWaitsForTheFirst_data();
     void secondLockWaitsForTheFirst();
+    void stickySharedFolder_data();
+    void stickySharedFolder();
 
   private:
     std::optional<QTemporaryDir> m_tmp;
@@ -109,6 +116,9 @@ void TestScoresStore::readLines_data() {
             twelve << QString::number(i);
     }
     QTest::newRow("only twelve lines") << fourteen << twelve;
+    QStringList tenthShort = freshList(); // every other line is kept exactly
+    tenthShort[9] = "x";
+    QTest::newRow("tenth line one character") << crlf(tenthShort) << tenthShort;
 }
 
 void TestScoresStore::readLines() {
@@ -201,11 +211,15 @@ void TestScoresStore::resultEntryRoundTrip() {
     QFETCH(SortKey, key);
     QFETCH(QByteArray, after);
     const HighScoreStore store(m_folder);
-    if (!before.isNull())
-        QVERIFY(writeAll((m_dir + "highscore.txt"), before));
     ScoreList list;
     FakeClock clock;
     FakePause pause(clock);
+    // Rows shown before are not what the ending ranks against: the list now is.
+    writeAll(m_dir + "highscore.txt", freshBytes().replace("....", "Gone"));
+    list.show(store, pause, key);
+    QFile::remove(m_dir + "highscore.txt");
+    if (!before.isNull())
+        QVERIFY(writeAll((m_dir + "highscore.txt"), before));
     const QDateTime start(QDate(2024, 6, 5), QTime(10, 0, 0));
     const Row result = resultRow(playerName("Ann"), 300'000, start.addSecs(300), 57);
     const QString message = errorOf([&] { list.finishGame(store, pause, result, key); });
@@ -392,20 +406,99 @@ void TestScoresStore::parentIsAFile() {
     QCOMPARE(readAll(m_dir + "plain"), QByteArray("x"));
 }
 
+void TestScoresStore::secondLockWaitsForTheFirst_data() {
+    QTest::addColumn<QString>("byHand"); // what happens to the first lock's file
+    QTest::addColumn<int>("heldMs");     // how long the first game keeps it
+    QTest::newRow("held") << "" << 100'000;
+    QTest::newRow("held five seconds, a finished game waits") << "" << 5000;
+    QTest::newRow("lock file removed by hand") << "removed" << 100'000;
+    QTest::newRow("lock file replaced by hand") << "replaced" << 100'000;
+}
+
 void TestScoresStore::secondLockWaitsForTheFirst() {
+    QFETCH(QString, byHand);
+    QFETCH(int, heldMs);
     FakeClock clock;
     FakePause pause(clock);
     std::optional<ListLock> first;
     first.emplace(m_folder, pause);
+    const QString lockFile = m_dir + "highscore.txt.lock";
+    if (!byHand.isEmpty())
+        QVERIFY(QFile::remove(lockFile) && (byHand == "removed" || writeAll(lockFile, "")));
+    pause.at(heldMs, [&first] { first.reset(); });
     // A second game has a descriptor of its own on the folder.
     const safefile::Folder other = hostile::folderAt(m_dir);
-    const QString message = errorOf([&] { ListLock second(other, pause, 300); });
-    // Waited for through the pause, in steps, no longer than asked.
-    QCOMPARE(pause.now(), 300);
+    int told = 0;
+    const safefile::LockWait wait(heldMs == 5000 ? safefile::LockWait::patientTimeoutMs : 300,
+                                  [&told] { ++told; });
+    std::optional<ListLock> second;
+    const QString message = errorOf([&] { second.emplace(other, pause, wait); });
+    if (!byHand.isEmpty()) {
+        // A lock on a lock file gone from its name does not count, nor write.
+        QCOMPARE(message, QString());
+        const QString refused = errorOf(
+            [&] { HighScoreStore(m_folder, &first->lock()).replace(std::nullopt, freshList()); });
+        QVERIFY2(refused.contains("was removed or replaced"), qPrintable(refused));
+        first.reset(); // removes no lock file but its own
+        QVERIFY(QFile::exists(lockFile));
+        return;
+    }
+    // Waited for through the pause, in steps, no longer than asked, and shown.
+    QCOMPARE(told, 1);
     QVERIFY(pause.calls.size() > 1);
+    QCOMPARE(pause.now(), heldMs == 5000 ? 5000 : 300);
+    QCOMPARE(message.isEmpty(), heldMs == 5000);
+    if (heldMs == 5000)
+        return;
     QVERIFY2(message.startsWith("Could not lock highscore.txt: another game"), qPrintable(message));
     first.reset();
-    QCOMPARE(errorOf([&] { ListLock second(other, pause, 300); }), QString());
+    QCOMPARE(errorOf([&] { ListLock again(other, pause, 300); }), QString());
+}
+
+void TestScoresStore::stickySharedFolder_data() {
+    QTest::addColumn<int>("mode");      // of the files another user owns; < 0: with a second link
+    QTest::addColumn<QString>("cause"); // "" when both are rewritten in place
+    QTest::newRow("writable for the player") << 0666 << "";
+    QTest::newRow("not writable for the player") << 0644 << "sticky bit";
+    QTest::newRow("a second link") << -0666 << "sticky bit";
+}
+
+void TestScoresStore::stickySharedFolder() {
+    // Only an ordinary user is refused a rename over another's file there.
+    if (::geteuid() != 0)
+        QSKIP("needs root to act as a second user");
+    QFETCH(int, mode);
+    QFETCH(QString, cause);
+    const QString shared = m_dir + "shared/";
+    QVERIFY(QDir().mkdir(shared) && ::chmod(QFile::encodeName(m_dir).constData(), 0755) == 0 &&
+            ::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    QVERIFY(writeAll(shared + "highscore.txt", freshBytes()) &&
+            writeAll(shared + "nog.txt", "  41\r\n"));
+    for (const char* file : {"highscore.txt", "nog.txt"})
+        QVERIFY(::chmod(QFile::encodeName(shared + file).constData(), mode_t(qAbs(mode))) == 0);
+    if (mode < 0)
+        QVERIFY(::link(QFile::encodeName(shared + "highscore.txt").constData(),
+                       QFile::encodeName(shared + "second").constData()) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) { // the second player, nobody, counts a game and finishes one
+        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        const safefile::Folder folder = hostile::folderAt(shared);
+        FakeClock clock;
+        FakePause pause(clock);
+        const QString told = errorOf([&] {
+            advanceGameCounter(folder, pause);
+            ScoreList().finishGame(HighScoreStore(folder), pause,
+                                   {"", "Ann", "00:01:00", "", " 40"}, SortKey::Clicks);
+        });
+        ::_exit(cause.isEmpty() ? !told.isEmpty() : !told.contains(cause));
+    }
+    int status = -1;
+    QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status));
+    QCOMPARE(QFileInfo(shared + "highscore.txt").ownerId(), 0u);
+    QCOMPARE(readAll(shared + "highscore.txt").contains("Ann"), cause.isEmpty());
+    if (cause.isEmpty())
+        QCOMPARE(readAll(shared + "nog.txt"), QByteArray("  42\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestScoresStore)

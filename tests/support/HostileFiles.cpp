@@ -398,6 +398,18 @@ QString shapeName(Shape shape) {
         return QStringLiteral("CR-only list");
     case Shape::PaddedList:
         return QStringLiteral("padded list");
+    case Shape::SetIdMode:
+        return QStringLiteral("set-id mode");
+    case Shape::LinkedLock:
+        return QStringLiteral("hard-linked lock");
+    case Shape::OldLeftover:
+        return QStringLiteral("old leftover");
+    case Shape::NewLeftover:
+        return QStringLiteral("fresh leftover");
+    case Shape::ReadOnlyDir:
+        return QStringLiteral("read-only folder");
+    case Shape::LimitNoRoom:
+        return QStringLiteral("size limit, disk nearly full");
     }
     return {};
 }
@@ -472,9 +484,23 @@ bool plant(Shape shape, const QString& path, const QString& outside, const QByte
         return writeAll(path, QByteArray(bytes).replace("\r\n", "\r"));
     case Shape::PaddedList:
         return writeAll(path, QByteArray(bytes).replace("\r\n", QByteArray(4000, ' ') + "\r\n"));
+    case Shape::SetIdMode:
+        return ::chmod(native.constData(), 06751) == 0;
+    case Shape::LinkedLock:
+        return ::chmod(QFile::encodeName(outside).constData(), 0600) == 0 &&
+               ::link(QFile::encodeName(outside).constData(), native.constData()) == 0;
+    case Shape::OldLeftover:
+    case Shape::NewLeftover: {
+        const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        return writeAll(path, "half") &&
+               (shape == Shape::NewLeftover ||
+                ::utimensat(AT_FDCWD, native.constData(), hourAgo, 0) == 0);
+    }
     case Shape::SizeLimit:
     case Shape::Vanished:
     case Shape::FullDisk:
+    case Shape::ReadOnlyDir:
+    case Shape::LimitNoRoom:
         return true; // set up by the test around the step
     }
     return false;
@@ -490,7 +516,7 @@ SmallDisk::~SmallDisk() {
     }
 }
 
-void SmallDisk::fill() {
+void SmallDisk::fill(qint64 leave) {
     QFile filler(m_folder + QStringLiteral("/filler"));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return;
@@ -500,6 +526,12 @@ void SmallDisk::fill() {
         while (filler.write(block) == size) {
         }
     }
+    filler.resize(qMax<qint64>(0, filler.size() - leave));
+}
+
+bool SmallDisk::makeReadOnly() {
+    return m_mounted && ::mount(nullptr, QFile::encodeName(m_folder).constData(), nullptr,
+                                MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
 FileSizeLimit::FileSizeLimit(quint64 maxFileBytes) {

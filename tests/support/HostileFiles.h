@@ -79,6 +79,12 @@ enum class Shape {
     ForeignLock, // a lock file of a dead process, owned by another user (when root)
     CrOnlyList,  // the list planted with lines ending in CR alone
     PaddedList,  // the list planted with thousands of blanks after every line
+    SetIdMode,   // a data file of mode 6751 (set-id, sticky bits, execute)
+    LinkedLock,  // a lock file that is a hard link to the private victim outside
+    OldLeftover, // a temporary file of a game killed an hour ago
+    NewLeftover, // a temporary file a running game may be writing
+    ReadOnlyDir, // the folder's own file system, made read-only
+    LimitNoRoom, // a file size limit on a disk with 16 KiB left
 };
 QString shapeName(Shape shape);
 
@@ -97,8 +103,9 @@ class SmallDisk {
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
     bool mounted() const { return m_mounted; }
-    // Writes a file beside the rest until no byte more fits.
-    void fill();
+    // Writes a file beside the rest until no more than leave bytes fit.
+    void fill(qint64 leave = 0);
+    bool makeReadOnly();
 
   private:
     QString m_folder;
