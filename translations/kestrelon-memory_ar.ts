@@ -44,11 +44,11 @@
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation>تم العثور على ستة عشر زوجًا</translation>
+        <translation>اكتُشف ستة عشر زوجًا</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>تم العثور على كل الأزواج</translation>
+        <translation>اكتُشفت الأزواج كلها</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Free memory</source>
-        <translation>الذاكرة الحرة</translation>
+        <translation>الذاكرة المتاحة</translation>
     </message>
     <message>
         <source>Version</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Prompt</source>
-        <translation>تنبيه</translation>
+        <translation>الإرشاد</translation>
     </message>
     <message>
         <source>your name</source>
@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>High scores</source>
-        <translation>أفضل النتائج</translation>
+        <translation>قائمة أفضل النتائج</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation>ا&amp;بدأ</translation>
+        <translation>&amp;بدء اللعب</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation>إ&amp;نهاء</translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation>&amp;المصمم</translation>
+        <translation>ال&amp;مصمم</translation>
     </message>
     <message>
         <source>&amp;New list</source>
@@ -128,19 +128,19 @@
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation>تشغيل ال&amp;صوت</translation>
+        <translation>&amp;تشغيل الصوت</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation>&amp;كتم الصوت</translation>
+        <translation>إي&amp;قاف الصوت</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>&amp;موقع الناشر</translation>
+        <translation>موقع ال&amp;ناشر</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;راسل الناشر</translation>
+        <translation>مرا&amp;سلة الناشر</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation>الذاكرة ال&amp;حرة والمعالجات</translation>
+        <translation>ال&amp;ذاكرة المتاحة والمعالجات</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
@@ -160,28 +160,28 @@
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation>ترتيب حسب عدد ال&amp;نقرات</translation>
+        <translation>ترتيب حسب ال&amp;نقرات</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>ت&amp;برّع</translation>
+        <translation>&amp;تبرّع</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>&amp;أفضل النتائج</translation>
+        <translation>أفضل ال&amp;نتائج</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation>&amp;مساعدة</translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>لا تستطيع اللعبة استخدام مجلدها: %1. ستعرض صورها المدمجة ولن تحفظ شيئًا، لذلك لن تُحفظ أي نتيجة في هذه المرة.</translation>
+        <translation>لا تستطيع اللعبة استخدام مجلدها: %1. ستعرض صورها المدمجة فيها ولن تحفظ شيئًا، لذلك لن تُحفظ أي نتيجة هذه المرة.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>تعذّرت كتابة الصور في %1، لذلك تعرض اللعبة نسخها المدمجة.
+        <translation>تعرض اللعبة الصور المدمجة فيها، لأنها لم تتمكن من كتابة الصور في هذا المجلد: %1
 %2</translation>
     </message>
     <message>
@@ -193,12 +193,20 @@
         <translation>%1. لم تُحفظ النتيجة.</translation>
     </message>
     <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>في انتظار أن تنتهي لعبة أخرى في هذا المجلد من %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>لا تستطيع اللعبة الكتابة في مجلدها %1 (%2)، لذلك لا تعدّ أي لعبة في nog.txt ولا تحفظ أي نتيجة في highscore.txt هناك؛ وتعرض القائمة كما هي.</translation>
+    </message>
+    <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>البطاقة في الصف %1، العمود %2: مقلوبة</translation>
+        <translation>البطاقة في الصف %1 والعمود %2: مقلوبة</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>البطاقة في الصف %1، العمود %2، مكشوفة: %3</translation>
+        <translation>البطاقة في الصف %1 والعمود %2، مكشوفة: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,11 +214,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>البطاقة في الصف %1، العمود %2، مُطابَقة: %3</translation>
+        <translation>البطاقة في الصف %1 والعمود %2، مكتشفة: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation>مُطابَقة: %1</translation>
+        <translation>مكتشفة: %1</translation>
     </message>
 </context>
 <context>
@@ -229,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>ليست صورة BMP قابلة للقراءة</translation>
+        <translation>هذا الملف ليس صورة BMP يمكن قراءتها</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -261,7 +269,7 @@
     </message>
     <message>
         <source>teal diamond</source>
-        <translation>معيّن أزرق مخضر</translation>
+        <translation>معيّن فيروزي</translation>
     </message>
     <message>
         <source>navy moon</source>
@@ -289,11 +297,11 @@
     </message>
     <message>
         <source>lime leaf</source>
-        <translation>ورقة خضراء فاتحة</translation>
+        <translation>ورقة شجر خضراء فاتحة</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation>جرس عنابي</translation>
+        <translation>جرس عنّابي</translation>
     </message>
     <message>
         <source>grey anchor</source>
@@ -305,7 +313,7 @@
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation>برق أرجواني</translation>
+        <translation>برق فوشي</translation>
     </message>
     <message>
         <source>violet flower</source>
@@ -326,22 +334,21 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>لعبة ذاكرة بالبطاقات: ابحث عن الأزواج الثمانية عشر
-بين ست وثلاثين بطاقة. تحفظ اللعبة صورها
-وقائمة أفضل النتائج وعدّاد الألعاب
+        <translation>لعبة ذاكرة بالبطاقات: اكتشف الأزواج الثمانية عشر بين ست وثلاثين بطاقة.
+تحفظ اللعبة صورها وقائمة أفضل النتائج وعدّاد الألعاب
 في المجلد الذي تبدأ منه.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation>يعرض هذه الخيارات ثم يخرج.</translation>
+        <translation>يعرض هذه الخيارات ثم يُنهي البرنامج.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>يعرض الاسم والإصدار ثم يخرج.</translation>
+        <translation>يعرض الاسم والإصدار ثم يُنهي البرنامج.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>يختار اللغة CODE، وهي واحدة من: %1. من دون هذا الخيار تتحدث اللعبة بلغة سطح المكتب، أو بالإنجليزية.</translation>
+        <translation>يجعل اللعبة تتكلم باللغة التي رمزها CODE، وهو أحد هذه الرموز: %1. ومن دون هذا الخيار تتكلم اللعبة لغة سطح المكتب، وإلا فالإنجليزية.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -387,14 +394,14 @@ Try &apos;%1 --help&apos; for the options.
         <translation>طريقة اللعب:
 1. اكتب اسمك أولًا في السطر السفلي،
    ثم انقر «موافق»!
-2. انقر البطاقات وابحث عن الأزواج.
-3. اختر «تشغيل الصوت» أو «كتم الصوت» كما تحب.
-4. عندما تجد كل الأزواج
+2. انقر البطاقات وحاول أن تكتشف الأزواج.
+3. اختر «تشغيل الصوت» أو «إيقاف الصوت» كما تحب.
+4. عندما تكتشف الأزواج كلها،
    تظهر قائمة أفضل النتائج.
-5. لتلعب مرة أخرى انقر «ابدأ»،
-   وللتوقف انقر «إنهاء».
-6. يمكن ترتيب أفضل النتائج حسب الزمن أو النقرات.
-   في الزاوية العليا ترى ز (الزمن) أو ن (النقرات).
+5. إن أردت اللعب من جديد فانقر «بدء اللعب»،
+   وإن أردت التوقف فانقر «خروج».
+6. يمكن ترتيب قائمة أفضل النتائج حسب الزمن أو النقرات.
+   وفي الزاوية العليا ترى ز (الزمن) أو ن (النقرات).
    استمتع باللعب!</translation>
     </message>
     <message>
@@ -420,12 +427,12 @@ Try &apos;%1 --help&apos; for the options.
          %2.
          Have much pleasure.</source>
         <translation>عزيزي اللاعب،
-         إن أعجبتك هذه اللعبة
+         إن أعجبتك هذه اللعبة،
          فيمكنك أن تدعم
          %1
-         ليتمكن من تطوير مزيد من الألعاب المجانية
+         ليتمكن من تطوير المزيد من الألعاب المجانية
          للحاسوب والهاتف المحمول.
-         يمكنك إرسال تبرعك إلى
+         يمكنك إرسال تبرعك إلى الحساب
          %2.
          نتمنى لك وقتًا ممتعًا!</translation>
     </message>
@@ -439,7 +446,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>الذاكرة الحرة:</translation>
+        <translation>الذاكرة المتاحة:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -447,11 +454,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>اكتب اسمك في الأسفل، ثم انقر «موافق»!</translation>
+        <translation>من فضلك اكتب اسمك في الأسفل، ثم انقر «موافق»!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation>والآن انقر البطاقات وابحث عن الأزواج!</translation>
+        <translation>والآن انقر البطاقات واكتشف الأزواج!</translation>
     </message>
     <message>
         <source>en</source>
@@ -467,15 +474,11 @@ Try &apos;%1 --help&apos; for the options.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>لعبة أخرى تستخدمه، حاول مرة أخرى من فضلك</translation>
+        <translation>لعبة أخرى تستخدمه الآن؛ حاول مرة أخرى من فضلك</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
         <translation>لا يوجد إذن لفتح ملف القفل الخاص به %1</translation>
-    </message>
-    <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>لا يوجد إذن لإنشاء ملف القفل %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -495,7 +498,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>يوجد مقبس في مكانه</translation>
+        <translation>يوجد مقبس اتصال في مكانه</translation>
     </message>
     <message>
         <source>a device is in its place</source>
@@ -507,7 +510,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>إنه رابط إلى %1، واللعبة لا تتبع الروابط</translation>
+        <translation>إنه رابط يشير إلى %1 واللعبة لا تتبع الروابط</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -527,7 +530,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>تعذّر الاحتفاظ بـ %1: %2</translation>
+        <translation>تعذّر الاحتفاظ بالملف %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -551,14 +554,26 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>حجمه أكبر من الحد الأقصى لحجم الملف (%1 بايت)</translation>
+        <translation>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %1 بايت</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>أُزيل ملف القفل %1 أو استُبدل بينما كانت اللعبة تمسكه، فربما تكتب فيه لعبة أخرى الآن</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>حلّ شيء آخر محله فور كتابته</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>البت اللاصق (sticky) للمجلد لا يسمح باستبدال الملف إلا لمالكه، ولا يحق لك الكتابة فيه</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>عدّاد الألعاب %1 يحتوي على «%2»، وهذا ليس رقمًا؛ سيبدأ العدّ من 1 من جديد.</translation>
+        <translation>عدّاد الألعاب %1 يحتوي على «%2»، وهذا ليس عددًا؛ لذلك يبدأ العدّ من 1 من جديد.</translation>
     </message>
     <message>
         <source>game no: %1</source>
@@ -566,7 +581,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>النهاية: %1 | الزمن الكلي: %2 | النقرات: %3</translation>
+        <translation>الانتهاء: %1 | الزمن الكلي: %2 | النقرات: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -587,11 +602,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %1 سطر أو أكثر من %2 ميغابايت)، لذلك يُترك كما هو</translation>
+        <translation>يحتوي على أكثر مما تستطيع اللعبة قراءته (عدد أسطره أكثر من %1 أو حجمه أكثر من %2 ميغابايت)، لذلك يبقى كما هو</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>يحتوي على أكثر من %1 بايت، أي أكثر بكثير من قائمة نتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</translation>
+        <translation>حجمه أكثر من %1 بايت، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</translation>
     </message>
 </context>
 </TS>

@@ -36,19 +36,19 @@
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation>Nalezené páry</translation>
+        <translation>Nalezené dvojice</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Fotka návrháře</translation>
+        <translation>Portrét autora</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation>Nalezeno šestnáct párů</translation>
+        <translation>Nalezeno šestnáct dvojic</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>Nalezeny všechny páry</translation>
+        <translation>Nalezeny všechny dvojice</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>Čas startu a seřazené výsledky</translation>
+        <translation>Čas startu a seřazený žebříček</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Řazení podle (Č čas, K kliknutí)</translation>
+        <translation>Řazení (Č – čas, K – kliknutí)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>High scores</source>
-        <translation>Nejlepší výsledky</translation>
+        <translation>Žebříček</translation>
     </message>
     <message>
         <source>&amp;start</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation>&amp;Návod</translation>
+        <translation>&amp;Jak hrát</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -120,55 +120,55 @@
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation>&amp;Designér</translation>
+        <translation>&amp;Autor</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Nový seznam</translation>
+        <translation>&amp;Nový žebříček</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation>Se &amp;zvukem</translation>
+        <translation>&amp;Zapnout zvuk</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation>&amp;Bez zvuku</translation>
+        <translation>&amp;Vypnout zvuk</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>&amp;Web vydavatele</translation>
+        <translation>&amp;Stránky vydavatele</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;E-mail vydavateli</translation>
+        <translation>&amp;Napsat vydavateli</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>&amp;Zobrazit výsledky</translation>
+        <translation>&amp;Zobrazit žebříček</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>&amp;Skrýt výsledky</translation>
+        <translation>&amp;Skrýt žebříček</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation>Volná &amp;paměť a procesory</translation>
+        <translation>Volná paměť a p&amp;rocesory</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation>Řadit podle č&amp;asu</translation>
+        <translation>Seřadit podle č&amp;asu</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation>Řadit podle &amp;kliknutí</translation>
+        <translation>Seřadit podle &amp;kliknutí</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>Da&amp;r</translation>
+        <translation>&amp;Příspěvek</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>&amp;Výsledky</translation>
+        <translation>Že&amp;bříček</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
@@ -176,37 +176,45 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Hra nemůže používat svou složku: %1. Ukazuje své vestavěné obrázky a nic neukládá, takže výsledek této hry se nezachová.</translation>
+        <translation>Hra nemůže používat svou složku: %1. Ukazuje vestavěné obrázky a nic neukládá, takže se tentokrát žádný výsledek nezachová.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Obrázky se nepodařilo zapsat do složky %1, takže hra ukazuje své vestavěné kopie.
+        <translation>Obrázky se nepodařilo zapsat do složky %1, a tak hra ukazuje své vestavěné obrázky.
 %2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation>rubem nahoru</translation>
+        <translation>zakrytá</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation>%1. Výsledek nebyl uložen.</translation>
+        <translation>%1. Výsledek se neuložil.</translation>
+    </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Čekám, až jiná hra v této složce skončí se souborem %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Hra nemůže zapisovat do své složky %1 (%2), takže tam nepočítá hry v souboru nog.txt a neukládá výsledky do souboru highscore.txt; ukazuje žebříček tak, jak je.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Karta v řadě %1, sloupci %2: rubem nahoru</translation>
+        <translation>Kartička v řádku %1, ve sloupci %2: zakrytá</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Karta v řadě %1, sloupci %2, otočená: %3</translation>
+        <translation>Kartička v řádku %1, ve sloupci %2, odkrytá: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation>otočená: %1</translation>
+        <translation>odkrytá: %1</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Karta v řadě %1, sloupci %2, nalezená: %3</translation>
+        <translation>Kartička v řádku %1, ve sloupci %2, nalezená: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -309,7 +317,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>fialková květina</translation>
+        <translation>světle fialová kytička</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -326,10 +334,9 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Pexeso s kartami: najdi osmnáct párů
-mezi třiceti šesti kartami. Hra si své obrázky,
-seznam nejlepších výsledků a počítadlo her
-ukládá do složky, ve které byla spuštěna.</translation>
+        <translation>Pexeso: najdi osmnáct dvojic mezi třiceti šesti kartičkami.
+Hra si ukládá obrázky, žebříček a počítadlo her
+do složky, ve které byla spuštěna.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
@@ -337,18 +344,18 @@ ukládá do složky, ve které byla spuštěna.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>Vypíše název a verzi a skončí.</translation>
+        <translation>Vypíše název a verzi hry a skončí.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Nastaví jazyk CODE, jeden z: %1. Bez této volby hra mluví jazykem pracovní plochy, a když ho nezná, anglicky.</translation>
+        <translation>Hra mluví jazykem s kódem CODE (jedním z: %1). Bez této volby mluví jazykem pracovního prostředí, a pokud ho nezná, anglicky.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>%1: %2
-Volby ukáže „%1 --help“.
+Seznam voleb vypíše „%1 --help“.
 </translation>
     </message>
     <message>
@@ -385,16 +392,16 @@ Volby ukáže „%1 --help“.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
         <translation>Jak hrát:
-1. Nejdřív napiš dole své jméno
-   a klikni na OK!
-2. Klikej na karty a hledej páry.
-3. Hraj se zvukem, nebo bez zvuku, jak chceš.
-4. Až najdeš všechny páry,
-   objeví se nejlepší výsledky.
-5. Novou hru začneš kliknutím na „Nová hra“,
-   hru ukončíš kliknutím na „Konec“.
-6. Výsledky můžeš řadit podle času nebo kliknutí.
-   Vpravo nahoře vidíš Č (čas) nebo K (kliknutí).
+1. Nejdřív dole napiš své jméno
+   a pak klikni na OK!
+2. Klikej na kartičky a hledej dvojice.
+3. Vyber „Zapnout zvuk“, nebo „Vypnout zvuk“, jak chceš.
+4. Až najdeš všechny dvojice,
+   ukáže se žebříček.
+5. Pro další hru klikni na „Nová hra“,
+   a když chceš skončit, klikni na „Konec“.
+6. Žebříček můžeš seřadit podle času nebo kliknutí.
+   Vpravo nahoře vidíš Č (čas), nebo K (kliknutí).
    Hodně zábavy!</translation>
     </message>
     <message>
@@ -407,7 +414,7 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation>D a r</translation>
+        <translation>P ř í s p ě v e k</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -421,9 +428,9 @@ Volby ukáže „%1 --help“.
          Have much pleasure.</source>
         <translation>Milá hráčko, milý hráči,
          jestli se ti tahle hra líbí,
-         můžeš podpořit
+         můžeš podpořit firmu
          %1,
-         aby mohly vznikat další hry zdarma
+         aby mohlo vzniknout víc her zdarma
          pro počítač i mobil.
          Příspěvek můžeš poslat na účet
          %2.
@@ -447,11 +454,11 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>Napiš dole své jméno a pak klikni na OK!</translation>
+        <translation>Napiš dole své jméno a klikni na OK!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation>A teď klikej na karty a hledej páry!</translation>
+        <translation>A teď klikej na kartičky a hledej dvojice!</translation>
     </message>
     <message>
         <source>en</source>
@@ -471,19 +478,15 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>chybí oprávnění otevřít jeho zámkový soubor %1</translation>
-    </message>
-    <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>chybí oprávnění vytvořit zámkový soubor %1</translation>
+        <translation>chybí oprávnění k otevření jeho zámkového souboru %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>jeho zámkový soubor %1 nejde použít: %2</translation>
+        <translation>jeho zámkový soubor %1 nelze použít: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation>zámkový soubor %1 nejde vytvořit (%2)</translation>
+        <translation>zámkový soubor %1 nelze vytvořit (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
@@ -507,7 +510,7 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>je to odkaz na %1 a hra odkazy nenásleduje</translation>
+        <translation>je to odkaz na %1 a hra odkazy neotevírá</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -535,11 +538,11 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>složku, ve které byla hra spuštěna, nejde otevřít (%1)</translation>
+        <translation>složku, ve které byla hra spuštěna, nelze otevřít (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation>složka hry není známá</translation>
+        <translation>není známo, která složka patří hře</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -551,7 +554,19 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>je větší než limit velikosti souboru (%1 B)</translation>
+        <translation>je větší, než dovoluje limit velikosti souboru (%1 B)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>jeho zámkový soubor %1 byl odstraněn nebo nahrazen, zatímco ho hra držela, takže ho možná právě zapisuje jiná hra</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>hned po zapsání se na jeho místě objevilo něco jiného</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>sticky bit složky dovoluje soubor nahradit jen jeho vlastníkovi a ty ho zapisovat nesmíš</translation>
     </message>
 </context>
 <context>
@@ -566,7 +581,7 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>konec: %1 | celkový čas: %2 | kliknutí: %3</translation>
+        <translation>cíl: %1 | čas hry: %2 | kliknutí: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -587,11 +602,11 @@ Volby ukáže „%1 --help“.
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>obsahuje víc, než hra dokáže přečíst (víc než %1 řádků nebo víc než %2 MB), a proto zůstává, jak je</translation>
+        <translation>obsahuje víc, než hra dokáže přečíst (limit řádků: %1, limit velikosti: %2 MB), a proto zůstává beze změny</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>obsahuje víc než %1 B, mnohem víc než seznam výsledků; přesuň ho jinam a začni nový seznam</translation>
+        <translation>obsahuje víc než %1 B, mnohem víc než žebříček; přesuň ho jinam a začni nový žebříček</translation>
     </message>
 </context>
 </TS>

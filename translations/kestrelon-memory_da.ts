@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>fundet: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Venter på, at et andet spil i denne mappe bliver færdigt med %1 …</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Spillet kan ikke skrive i sin mappe %1 (%2), så det tæller ingen spil i nog.txt og gemmer ingen resultater i highscore.txt der; det viser listen, som den er.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -474,10 +482,6 @@ Skriv »%1 --help« for at se valgmulighederne.
         <translation>ingen tilladelse til at åbne dens låsefil %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>ingen tilladelse til at oprette låsefilen %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>dens låsefil %1 kan ikke bruges: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Skriv »%1 --help« for at se valgmulighederne.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>den er større end grænsen for filstørrelse på %1 byte</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>dens låsefil %1 blev fjernet eller udskiftet, mens spillet holdt den, så et andet spil skriver måske i den</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>noget andet tog dens plads lige efter, at den blev skrevet</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>mappens sticky-bit lader kun filens ejer erstatte den, og du må ikke skrive i den</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>gefunden: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Warte, bis ein anderes Spiel in diesem Ordner mit %1 fertig ist …</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Das Spiel kann nicht in seinen Ordner %1 schreiben (%2). Deshalb zählt es dort kein Spiel in nog.txt und speichert kein Ergebnis in highscore.txt; es zeigt die Bestenliste so, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -494,10 +502,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>keine Berechtigung, ihre Sperrdatei %1 zu öffnen</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>keine Berechtigung, die Sperrdatei %1 anzulegen</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>ihre Sperrdatei %1 ist nicht verwendbar: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
         <translation>der Ordner, in dem es gestartet wurde, lässt sich nicht öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>ihre Sperrdatei %1 wurde entfernt oder ersetzt, während das Spiel sie hielt; vielleicht schreibt gerade ein anderes Spiel hinein</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>gleich nach dem Schreiben stand etwas anderes an ihrer Stelle</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>das Sticky-Bit des Ordners erlaubt nur der Besitzerin oder dem Besitzer der Datei, sie zu ersetzen, und du darfst sie nicht schreiben</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>encontrada: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Esperando a que otra partida de esta carpeta termine con %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>El juego no puede escribir en su carpeta %1 (%2), así que no cuenta ninguna partida en nog.txt ni guarda ningún resultado en highscore.txt; muestra la lista tal como está.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -494,10 +502,6 @@ Prueba «%1 --help» para ver las opciones.
         <translation>no hay permiso para abrir su archivo de bloqueo %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>no hay permiso para crear el archivo de bloqueo %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>no se puede usar su archivo de bloqueo %1: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Prueba «%1 --help» para ver las opciones.
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
         <translation>no se puede abrir la carpeta desde la que se inició (%1)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>su archivo de bloqueo %1 se borró o se sustituyó mientras el juego lo tenía, así que puede que otra partida lo esté escribiendo</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>otra cosa ocupó su lugar justo después de escribirlo</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>el bit sticky de la carpeta solo deja que el dueño del archivo lo sustituya, y tú no puedes escribirlo</translation>
     </message>
 </context>
 <context>

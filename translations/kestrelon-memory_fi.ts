@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>löydetty: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Odotetaan, että toinen peli tässä kansiossa lopettaa tiedoston %1 käytön …</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Peli ei voi kirjoittaa kansioonsa %1 (%2), joten se ei laske pelejä tiedostoon nog.txt eikä tallenna tuloksia tiedostoon highscore.txt; se näyttää listan sellaisenaan.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -474,10 +482,6 @@ Valinnat näet komennolla ”%1 --help”.
         <translation>ei oikeutta avata sen lukkotiedostoa %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>ei oikeutta luoda lukkotiedostoa %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>sen lukkotiedostoa %1 ei voi käyttää: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Valinnat näet komennolla ”%1 --help”.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>se on suurempi kuin tiedostokoon raja (%1 tavua)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>sen lukkotiedosto %1 poistettiin tai vaihdettiin pelin pitäessä sitä, joten toinen peli saattaa kirjoittaa siihen</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>sen paikalle tuli jotain muuta heti kirjoittamisen jälkeen</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>kansion sticky-bitti sallii vain tiedoston omistajan korvata sen, eikä sinulla ole lupaa kirjoittaa siihen</translation>
     </message>
 </context>
 <context>

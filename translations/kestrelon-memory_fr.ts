@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>Toutes les paires trouvées</translation>
+        <translation>Toutes les paires sont trouvées</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>Heure de début et meilleurs scores classés</translation>
+        <translation>Heure de début et classement des meilleurs scores</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Classement par (T temps, C clics)</translation>
+        <translation>Classement (T temps, C clics)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation>Numéro de la partie</translation>
+        <translation>Numéro de partie</translation>
     </message>
     <message>
         <source>Result</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Le jeu ne peut pas utiliser son dossier&#x202f;: %1. Il affiche ses images intégrées et n’enregistre rien&#x202f;: cette fois, aucun résultat ne sera gardé.</translation>
+        <translation>Le jeu ne peut pas utiliser son dossier&#x202f;: %1. Il affiche donc ses images intégrées et n’enregistre rien, si bien qu’aucun résultat de cette session ne sera gardé.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Les images n’ont pas pu être écrites dans %1&#x202f;: le jeu affiche ses copies intégrées.
+        <translation>Impossible d’écrire les images dans %1&#x202f;: le jeu affiche donc ses images intégrées.
 %2</translation>
     </message>
     <message>
@@ -193,12 +193,20 @@
         <translation>%1. Le résultat n’a pas été enregistré.</translation>
     </message>
     <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>En attente&#x202f;: une autre partie dans ce dossier utilise encore %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Le jeu ne peut pas écrire dans son dossier %1 (%2)&#x202f;: il ne compte donc aucune partie dans nog.txt et ne garde aucun résultat dans highscore.txt&#x202f;; il affiche la liste telle qu’elle est.</translation>
+    </message>
+    <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Carte ligne %1, colonne %2&#x202f;: face cachée</translation>
+        <translation>Carte, ligne %1, colonne %2&#x202f;: face cachée</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Carte ligne %1, colonne %2, retournée&#x202f;: %3</translation>
+        <translation>Carte, ligne %1, colonne %2, retournée&#x202f;: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +214,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Carte ligne %1, colonne %2, trouvée&#x202f;: %3</translation>
+        <translation>Carte, ligne %1, colonne %2, trouvée&#x202f;: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -265,7 +273,7 @@
     </message>
     <message>
         <source>purple cross</source>
-        <translation>croix pourpre</translation>
+        <translation>croix violette</translation>
     </message>
     <message>
         <source>black arrow</source>
@@ -297,11 +305,11 @@
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation>éclair magenta</translation>
+        <translation>éclair fuchsia</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation>fleur violette</translation>
+        <translation>fleur mauve</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -309,7 +317,7 @@
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation>Le son %1 manque dans le programme.</translation>
+        <translation>Le son %1 est absent du programme.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
@@ -317,7 +325,7 @@
     </message>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation>L’image %1 manque dans le programme.</translation>
+        <translation>L’image %1 est absente du programme.</translation>
     </message>
 </context>
 <context>
@@ -326,21 +334,21 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Un jeu de mémoire avec des cartes&#x202f;: trouve les dix-huit paires
-parmi trente-six cartes. Le jeu garde ses images, ses meilleurs
-scores et son compteur de parties dans le dossier où il est lancé.</translation>
+        <translation>Un jeu de mémoire&#x202f;: trouve les dix-huit paires parmi trente-six cartes.
+Le jeu garde ses images, sa liste des meilleurs scores et son compteur
+de parties dans le dossier depuis lequel il est lancé.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation>Affiche ces options et quitte.</translation>
+        <translation>Affiche ces options, puis quitte le programme.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>Affiche le nom et la version et quitte.</translation>
+        <translation>Affiche le nom et la version, puis quitte le programme.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Parle la langue CODE, parmi&#x202f;: %1. Sans cette option, le jeu parle la langue du bureau, sinon l’anglais.</translation>
+        <translation>Choisit la langue du jeu d’après son CODE, parmi&#x202f;: %1. Sans cette option, le jeu parle la langue du bureau, ou à défaut l’anglais.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -352,7 +360,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>argument inattendu «&#x202f;%1&#x202f;»&#x202f;: le jeu n’accepte que ses options.</translation>
+        <translation>argument inattendu «&#x202f;%1&#x202f;»&#x202f;: le jeu n’accepte que ses propres options.</translation>
     </message>
 </context>
 <context>
@@ -386,11 +394,11 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
         <translation>Voici comment jouer&#x202f;:
 1. Écris d’abord ton nom sur la ligne du bas,
    puis clique sur OK&#x202f;!
-2. Clique sur les cartes et trouve les paires.
-3. Active ou coupe le son, comme tu préfères.
+2. Clique sur les cartes et essaie de trouver les paires.
+3. Choisis «&#x202f;Activer le son&#x202f;» ou «&#x202f;Couper le son&#x202f;», comme tu veux.
 4. Quand tu as trouvé toutes les paires,
    les meilleurs scores s’affichent.
-5. Pour rejouer, clique sur «&#x202f;Jouer&#x202f;»,
+5. Pour rejouer, clique sur «&#x202f;Jouer&#x202f;»&#x202f;;
    pour arrêter, clique sur «&#x202f;Quitter&#x202f;».
 6. Les meilleurs scores se classent par temps ou par clics.
    En haut à droite, tu vois T (temps) ou C (clics).
@@ -422,11 +430,11 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
          si ce jeu te plaît,
          tu peux soutenir
          %1
-         pour l’aider à créer d’autres jeux gratuits
-         pour ordinateur et téléphone.
-         Tu peux faire un don au compte
+         pour l’aider à créer encore d’autres jeux gratuits
+         pour ordinateur et téléphone mobile.
+         Tu peux verser ton don sur le compte
          %2.
-         Amuse-toi bien&#x202f;!</translation>
+         Bon jeu&#x202f;!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
@@ -474,7 +482,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>le dossier où il a été lancé n’existe plus</translation>
+        <translation>le dossier depuis lequel le jeu a été lancé n’existe plus</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -482,19 +490,15 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>il dépasse la taille maximale de fichier de %1 octets</translation>
+        <translation>il dépasse la taille maximale autorisée pour un fichier, soit %1 octets</translation>
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>une autre partie l’utilise déjà, réessaie un peu plus tard</translation>
+        <translation>une autre partie l’utilise en ce moment, réessaie un peu plus tard</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>pas le droit d’ouvrir son fichier de verrouillage %1</translation>
-    </message>
-    <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>pas le droit de créer le fichier de verrouillage %1</translation>
+        <translation>pas l’autorisation d’ouvrir son fichier de verrouillage %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -510,11 +514,11 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>un FIFO (tube nommé) se trouve à sa place</translation>
+        <translation>un tube nommé (FIFO) se trouve à sa place</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>une socket se trouve à sa place</translation>
+        <translation>une interface de connexion (socket) se trouve à sa place</translation>
     </message>
     <message>
         <source>a device is in its place</source>
@@ -550,14 +554,26 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>le dossier où il a été lancé ne peut pas être ouvert (%1)</translation>
+        <translation>le dossier depuis lequel le jeu a été lancé ne peut pas être ouvert (%1)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>son fichier de verrouillage %1 a été supprimé ou remplacé pendant que le jeu le tenait&#x202f;: une autre partie est peut-être en train de l’écrire</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>autre chose a pris sa place juste après l’écriture</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>le bit sticky du dossier ne permet qu’au propriétaire du fichier de le remplacer, et tu n’as pas le droit de l’écrire</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>fin&#x202f;: %1 | temps de jeu&#x202f;: %2 | clics&#x202f;: %3</translation>
+        <translation>fin&#x202f;: %1 | temps total&#x202f;: %2 | clics&#x202f;: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -582,11 +598,11 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>partie n° %1</translation>
+        <translation>partie n°&#xa0;%1</translation>
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>il contient plus que ce que le jeu peut lire (plus de %1 lignes ou plus de %2 Mo), il reste donc tel quel</translation>
+        <translation>il contient plus que ce que le jeu peut lire (plus de %1 lignes ou plus de %2 Mo)&#x202f;: il est donc laissé tel quel</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>

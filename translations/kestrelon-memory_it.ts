@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>trovata: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>In attesa che un’altra partita in questa cartella finisca con %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Il gioco non può scrivere nella sua cartella %1 (%2), quindi lì non conta nessuna partita in nog.txt e non conserva nessun risultato in highscore.txt; mostra la classifica così com’è.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -493,10 +501,6 @@ Prova «%1 --help» per vedere le opzioni.
         <translation>non c&apos;è il permesso di aprire il suo file di blocco %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>non c&apos;è il permesso di creare il file di blocco %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>il suo file di blocco %1 non è utilizzabile: %2</translation>
     </message>
@@ -551,6 +555,18 @@ Prova «%1 --help» per vedere le opzioni.
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
         <translation>la cartella da cui è stato avviato non si può aprire (%1)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>il suo file di blocco %1 è stato rimosso o sostituito mentre il gioco lo teneva, quindi un’altra partita potrebbe scriverlo</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>qualcos’altro ha preso il suo posto subito dopo la scrittura</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>lo sticky bit della cartella permette solo al proprietario del file di sostituirlo, e tu non puoi scriverlo</translation>
     </message>
 </context>
 <context>

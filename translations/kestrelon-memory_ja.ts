@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>そろった：%1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>このフォルダーのほかのゲームが %1 を使い終わるのを待っています…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>ゲームのフォルダー %1 に書き込めません（%2）。そのため nog.txt にゲームを数えず、highscore.txt にも結果を残しません。リストはそのまま表示します。</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -473,10 +481,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>ロックファイル %1 を開く権限がありません</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>ロックファイル %1 を作る権限がありません</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>ロックファイル %1 を使えません：%2</translation>
     </message>
@@ -551,6 +555,18 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>ファイルサイズの上限（%1 バイト）を超えています</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>ゲームが使っているあいだに、ロックファイル %1 が消されたか置きかえられました。ほかのゲームが書き込んでいるかもしれません</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>書き込んだ直後に、その場所がほかのものに置きかわりました</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>フォルダーのスティッキービットのため、ファイルを置きかえられるのは持ち主だけで、あなたには書き込む権限がありません</translation>
     </message>
 </context>
 <context>

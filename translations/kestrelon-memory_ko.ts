@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>짝 찾음: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>이 폴더의 다른 게임이 %1 파일을 다 쓸 때까지 기다리고 있어요…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>게임이 자기 폴더 %1에 쓸 수 없어요(%2). 그래서 nog.txt에 게임 수를 세지 않고 highscore.txt에 결과도 남기지 않아요. 목록은 있는 그대로 보여 줘요.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -473,10 +481,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>잠금 파일 %1: 열 권한이 없어요</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>잠금 파일 %1: 만들 권한이 없어요</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>잠금 파일 %1: 사용할 수 없어요 (%2)</translation>
     </message>
@@ -551,6 +555,18 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>파일 크기 제한(%1바이트)보다 커요</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>게임이 잠금 파일 %1을 쥐고 있는 동안 파일이 지워지거나 바뀌었어요. 다른 게임이 쓰고 있을 수 있어요</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>쓰자마자 그 자리에 다른 것이 들어왔어요</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>폴더의 스티키 비트 때문에 파일 주인만 바꿀 수 있고, 플레이어에게는 쓸 권한이 없어요</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>funnet: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Venter på at et annet spill i denne mappen skal bli ferdig med %1 …</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Spillet kan ikke skrive i mappen sin %1 (%2), så det teller ingen spill i nog.txt og lagrer ingen resultater i highscore.txt der; det viser listen som den er.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -474,10 +482,6 @@ Skriv «%1 --help» for å se valgene.
         <translation>ingen tillatelse til å åpne låsefilen %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>ingen tillatelse til å opprette låsefilen %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>låsefilen %1 kan ikke brukes: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Skriv «%1 --help» for å se valgene.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>den er større enn grensen for filstørrelse på %1 byte</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>låsefilen %1 ble fjernet eller byttet ut mens spillet holdt den, så et annet spill skriver kanskje i den</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>noe annet tok plassen dens rett etter at den ble skrevet</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>mappens sticky-bit lar bare eieren av filen erstatte den, og du har ikke lov til å skrive i den</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>gevonden: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Wachten tot een ander spel in deze map klaar is met %1 …</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Het spel kan niet in zijn map %1 schrijven (%2), dus telt het daar geen spel in nog.txt en bewaart het geen uitslag in highscore.txt; het toont de lijst zoals die is.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -493,10 +501,6 @@ Probeer ‘%1 --help’ voor de opties.
         <translation>geen toestemming om het vergrendelbestand %1 te openen</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>geen toestemming om het vergrendelbestand %1 aan te maken</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>het vergrendelbestand %1 is onbruikbaar: %2</translation>
     </message>
@@ -551,6 +555,18 @@ Probeer ‘%1 --help’ voor de opties.
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
         <translation>de map waarin het is gestart kan niet worden geopend (%1)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>het vergrendelbestand %1 is verwijderd of vervangen terwijl het spel het vasthield, dus misschien schrijft een ander spel erin</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>meteen na het schrijven stond er iets anders op die plek</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>door het sticky-bit van de map mag alleen de eigenaar van het bestand het vervangen, en jij mag het niet schrijven</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Zdjęcie projektanta</translation>
+        <translation>Portret autora</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>Czas startu i lista wyników</translation>
+        <translation>Godzina startu i posortowana tabela wyników</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Kolejność według (C czas, K kliknięcia)</translation>
+        <translation>Sortowanie (C – czas, K – kliknięcia)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>High scores</source>
-        <translation>Najlepsze wyniki</translation>
+        <translation>Tabela wyników</translation>
     </message>
     <message>
         <source>&amp;start</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation>&amp;Instrukcja</translation>
+        <translation>&amp;Jak grać</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -120,19 +120,19 @@
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation>&amp;Projektant</translation>
+        <translation>&amp;Autor</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Nowa lista</translation>
+        <translation>&amp;Nowa tabela wyników</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation>Z &amp;dźwiękiem</translation>
+        <translation>&amp;Włącz dźwięk</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation>&amp;Bez dźwięku</translation>
+        <translation>W&amp;yłącz dźwięk</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
@@ -140,15 +140,15 @@
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;E-mail do wydawcy</translation>
+        <translation>&amp;Napisz do wydawcy</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>&amp;Pokaż wyniki</translation>
+        <translation>&amp;Pokaż tabelę wyników</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>&amp;Ukryj wyniki</translation>
+        <translation>&amp;Ukryj tabelę wyników</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
@@ -168,20 +168,20 @@
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>&amp;Wyniki</translation>
+        <translation>&amp;Tabela wyników</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation>Pomo&amp;c</translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Gra nie może używać swojego folderu: %1. Pokazuje wbudowane obrazki i niczego nie zapisuje, więc wynik tej rozgrywki nie zostanie zachowany.</translation>
+        <translation>Gra nie może korzystać ze swojego folderu: %1. Pokazuje wbudowane obrazki i niczego nie zapisuje, więc tym razem żaden wynik nie zostanie zachowany.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Nie udało się zapisać obrazków w folderze %1, więc gra pokazuje swoje wbudowane kopie.
+        <translation>Nie udało się zapisać obrazków w folderze %1, więc gra pokazuje swoje wbudowane obrazki.
 %2</translation>
     </message>
     <message>
@@ -193,12 +193,20 @@
         <translation>%1. Wynik nie został zapisany.</translation>
     </message>
     <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Czekam, aż inna gra w tym folderze skończy z plikiem %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Gra nie może zapisywać w swoim folderze %1 (%2), więc nie liczy tam gier w pliku nog.txt i nie zapisuje wyników w pliku highscore.txt; pokazuje tabelę taką, jaka jest.</translation>
+    </message>
+    <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Karta w rzędzie %1, kolumnie %2: zakryta</translation>
+        <translation>Karta w rzędzie %1, w kolumnie %2: zakryta</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Karta w rzędzie %1, kolumnie %2, odkryta: %3</translation>
+        <translation>Karta w rzędzie %1, w kolumnie %2, odkryta: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +214,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Karta w rzędzie %1, kolumnie %2, znaleziona: %3</translation>
+        <translation>Karta w rzędzie %1, w kolumnie %2, znaleziona: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -309,7 +317,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>fiołkowy kwiat</translation>
+        <translation>liliowy kwiatek</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -326,22 +334,21 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Gra pamięciowa z kartami: znajdź osiemnaście par
-wśród trzydziestu sześciu kart. Gra trzyma swoje obrazki,
-listę najlepszych wyników i licznik gier
+        <translation>Gra pamięciowa: znajdź osiemnaście par wśród trzydziestu sześciu kart.
+Gra przechowuje swoje obrazki, tabelę wyników i licznik gier
 w folderze, w którym ją uruchomiono.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation>Pokazuje te opcje i kończy działanie.</translation>
+        <translation>Wyświetla te opcje i kończy działanie.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>Pokazuje nazwę i wersję gry i kończy działanie.</translation>
+        <translation>Wyświetla nazwę gry oraz jej wersję i kończy działanie.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Ustawia język CODE, jeden z: %1. Bez tej opcji gra mówi w języku pulpitu, a jeśli go nie zna, po angielsku.</translation>
+        <translation>Gra mówi w języku o kodzie CODE (jednym z: %1). Bez tej opcji gra mówi w języku pulpitu, a jeśli go nie zna – po angielsku.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -385,15 +392,15 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
         <translation>Jak grać:
-1. Najpierw wpisz swoje imię w dolnym wierszu
-   i kliknij OK!
+1. Najpierw wpisz swoje imię w dolnym wierszu,
+   a potem kliknij OK!
 2. Klikaj karty i szukaj par.
-3. Graj z dźwiękiem albo bez dźwięku, jak wolisz.
+3. Wybierz „Włącz dźwięk” albo „Wyłącz dźwięk”, jak wolisz.
 4. Gdy znajdziesz wszystkie pary,
-   zobaczysz listę najlepszych wyników.
+   zobaczysz tabelę wyników.
 5. Aby zagrać jeszcze raz, kliknij „Nowa gra”,
    a żeby skończyć, kliknij „Koniec”.
-6. Wyniki możesz sortować według czasu lub kliknięć.
+6. Tabelę wyników możesz sortować według czasu lub kliknięć.
    W prawym górnym rogu widzisz C (czas) lub K (kliknięcia).
    Miłej zabawy!</translation>
     </message>
@@ -421,11 +428,11 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
          Have much pleasure.</source>
         <translation>Droga Graczko, drogi Graczu,
          jeśli podoba ci się ta gra,
-         możesz wesprzeć
+         możesz wesprzeć firmę
          %1,
          aby mogło powstać więcej darmowych
          gier na komputer i telefon.
-         Darowizny prosimy wpłacać na konto
+         Darowiznę możesz wpłacić na konto
          %2.
          Miłej zabawy!</translation>
     </message>
@@ -443,11 +450,11 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation>Najpierw wpisz poniżej swoje imię, potem kliknij OK!</translation>
+        <translation>Najpierw wpisz poniżej swoje imię, a potem kliknij OK!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>Wpisz poniżej swoje imię, potem kliknij OK!</translation>
+        <translation>Wpisz poniżej swoje imię i kliknij OK!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
@@ -474,12 +481,8 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
         <translation>brak uprawnień do otwarcia jego pliku blokady %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>brak uprawnień do utworzenia pliku blokady %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>jego pliku blokady %1 nie da się użyć: %2</translation>
+        <translation>nie da się użyć jego pliku blokady %1: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -507,7 +510,7 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>to dowiązanie do %1, a gra nie podąża za dowiązaniami</translation>
+        <translation>to dowiązanie do %1, a gra nie otwiera dowiązań</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -539,7 +542,7 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation>folder gry jest nieznany</translation>
+        <translation>nie wiadomo, który folder należy do gry</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -551,14 +554,26 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>jest większy niż limit rozmiaru pliku (%1 B)</translation>
+        <translation>przekracza dopuszczalny rozmiar pliku (%1 B)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>jego plik blokady %1 został usunięty lub podmieniony, gdy gra go trzymała, więc inna gra może go właśnie zapisywać</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>zaraz po zapisaniu w jego miejscu pojawiło się coś innego</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>bit sticky folderu pozwala podmienić plik tylko jego właścicielowi, a ty nie możesz go zapisywać</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>Licznik gier %1 zawiera „%2”, a to nie jest liczba; liczenie zaczyna się od nowa od 1.</translation>
+        <translation>Licznik gier %1 zawiera „%2”, a to nie jest liczba; liczenie zaczyna się znowu od 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
@@ -566,7 +581,7 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>koniec: %1 | łączny czas: %2 | kliknięcia: %3</translation>
+        <translation>meta: %1 | czas gry: %2 | kliknięcia: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -587,11 +602,11 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>zawiera więcej, niż gra może odczytać (ponad %1 wierszy lub ponad %2 MB), więc zostaje bez zmian</translation>
+        <translation>zawiera więcej, niż gra może odczytać (limit wierszy: %1, limit rozmiaru: %2 MB), więc zostaje bez zmian</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>zawiera ponad %1 B, znacznie więcej niż lista wyników; przenieś go gdzie indziej, aby zacząć nową listę</translation>
+        <translation>zawiera ponad %1 B, dużo więcej niż tabela wyników; przenieś go gdzie indziej, aby zacząć nową tabelę wyników</translation>
     </message>
 </context>
 </TS>

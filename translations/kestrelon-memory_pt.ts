@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>encontrada: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>À espera de que outro jogo nesta pasta acabe de usar %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>O jogo não consegue gravar na sua pasta %1 (%2), por isso não conta nenhum jogo em nog.txt nem guarda nenhum resultado em highscore.txt; mostra a lista tal como está.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -474,10 +482,6 @@ Experimenta «%1 --help» para ver as opções.
         <translation>sem permissão para abrir o seu ficheiro de bloqueio %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>sem permissão para criar o ficheiro de bloqueio %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>o seu ficheiro de bloqueio %1 não pode ser usado: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Experimenta «%1 --help» para ver as opções.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>é maior do que o limite de tamanho de ficheiro de %1 bytes</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>o seu ficheiro de bloqueio %1 foi removido ou substituído enquanto o jogo o tinha, por isso talvez outro jogo esteja a gravá-lo</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>outra coisa ocupou o seu lugar logo depois de ser gravado</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>o sticky bit da pasta só deixa o dono do ficheiro substituí-lo, e tu não tens permissão para o gravar</translation>
     </message>
 </context>
 <context>

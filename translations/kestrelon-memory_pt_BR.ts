@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>encontrada: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Esperando outra partida nesta pasta terminar de usar %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>O jogo não consegue gravar na pasta dele %1 (%2), então não conta nenhuma partida em nog.txt nem guarda nenhum resultado em highscore.txt; ele mostra a lista como está.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -474,10 +482,6 @@ Use “%1 --help” para ver as opções.
         <translation>sem permissão para abrir o arquivo de bloqueio %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>sem permissão para criar o arquivo de bloqueio %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>o arquivo de bloqueio %1 não pode ser usado: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Use “%1 --help” para ver as opções.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>ele é maior que o limite de tamanho de arquivo de %1 bytes</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>o arquivo de bloqueio %1 foi removido ou trocado enquanto o jogo o segurava, então talvez outra partida esteja gravando nele</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>outra coisa tomou o lugar dele logo depois da gravação</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>o sticky bit da pasta só deixa o dono do arquivo substituí-lo, e você não tem permissão para gravá-lo</translation>
     </message>
 </context>
 <context>

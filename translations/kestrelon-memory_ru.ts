@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Фото дизайнера</translation>
+        <translation>Портрет автора</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>Все пары найдены</translation>
+        <translation>Найдены все пары</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>Время начала и таблица рекордов</translation>
+        <translation>Время начала и упорядоченная таблица рекордов</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Порядок (В — время, Щ — щелчки)</translation>
+        <translation>Сортировка (В — время, Щ — щелчки)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation>Рекорды</translation>
+        <translation>Таблица рекордов</translation>
     </message>
     <message>
         <source>&amp;start</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>&amp;end</source>
-        <translation>&amp;Выход</translation>
+        <translation>Вы&amp;ход</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
@@ -120,39 +120,39 @@
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation>&amp;Дизайнер</translation>
+        <translation>&amp;Автор</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Новый список</translation>
+        <translation>&amp;Новая таблица рекордов</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation>Со &amp;звуком</translation>
+        <translation>&amp;Включить звук</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation>&amp;Без звука</translation>
+        <translation>Вы&amp;ключить звук</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>Сайт &amp;издателя</translation>
+        <translation>&amp;Сайт издателя</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;Письмо издателю</translation>
+        <translation>&amp;Написать издателю</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>&amp;Показать рекорды</translation>
+        <translation>&amp;Показать таблицу рекордов</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>С&amp;крыть рекорды</translation>
+        <translation>&amp;Скрыть таблицу рекордов</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation>&amp;Свободная память и процессоры</translation>
+        <translation>Свободная память и п&amp;роцессоры</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
@@ -164,11 +164,11 @@
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>По&amp;жертвование</translation>
+        <translation>&amp;Пожертвование</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>&amp;Рекорды</translation>
+        <translation>&amp;Таблица рекордов</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
@@ -176,29 +176,37 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Игра не может работать со своей папкой: %1. Она показывает встроенные картинки и ничего не сохраняет, поэтому результат этой игры не сохранится.</translation>
+        <translation>Игра не может пользоваться своей папкой: %1. Она показывает встроенные картинки и ничего не записывает, поэтому в этот раз результаты не сохранятся.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Не удалось записать картинки в папку %1, поэтому игра показывает свои встроенные копии.
+        <translation>Не удалось записать картинки в папку %1, поэтому игра показывает свои встроенные картинки.
 %2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation>рубашкой вверх</translation>
+        <translation>закрыта</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
         <translation>%1. Результат не сохранён.</translation>
     </message>
     <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Ждём, пока другая игра в этой папке закончит работу с файлом %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Игра не может записывать в свою папку %1 (%2), поэтому не считает там игры в файле nog.txt и не сохраняет результаты в файле highscore.txt; таблица показана как есть.</translation>
+    </message>
+    <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Карточка: ряд %1, столбец %2, рубашкой вверх</translation>
+        <translation>Карточка в ряду %1, в столбце %2: закрыта</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Карточка: ряд %1, столбец %2, открыта: %3</translation>
+        <translation>Карточка в ряду %1, в столбце %2, открыта: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +214,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Карточка: ряд %1, столбец %2, найдена: %3</translation>
+        <translation>Карточка в ряду %1, в столбце %2, найдена: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -229,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>это не читаемая картинка BMP</translation>
+        <translation>это не картинка BMP или она повреждена</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -265,7 +273,7 @@
     </message>
     <message>
         <source>navy moon</source>
-        <translation>тёмно-синяя луна</translation>
+        <translation>тёмно-синий месяц</translation>
     </message>
     <message>
         <source>orange sun</source>
@@ -289,7 +297,7 @@
     </message>
     <message>
         <source>lime leaf</source>
-        <translation>салатовый лист</translation>
+        <translation>салатовый листок</translation>
     </message>
     <message>
         <source>maroon bell</source>
@@ -326,9 +334,8 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Игра на память с карточками: найди восемнадцать пар
-среди тридцати шести карточек. Игра хранит свои картинки,
-таблицу рекордов и счётчик игр
+        <translation>Игра на память: найди восемнадцать пар среди тридцати шести карточек.
+Игра хранит свои картинки, таблицу рекордов и счётчик игр
 в папке, из которой её запустили.</translation>
     </message>
     <message>
@@ -337,18 +344,18 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>Показывает название и версию и завершает работу.</translation>
+        <translation>Показывает название и версию игры и завершает работу.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Задаёт язык CODE, один из: %1. Без этого параметра игра говорит на языке рабочего стола, а если не знает его — по-английски.</translation>
+        <translation>Игра говорит на языке с кодом CODE (одним из: %1). Без этого параметра игра говорит на языке рабочего стола, а если не знает его — по-английски.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>%1: %2
-Параметры покажет «%1 --help».
+Список параметров покажет команда «%1 --help».
 </translation>
     </message>
     <message>
@@ -386,15 +393,15 @@ Try &apos;%1 --help&apos; for the options.
    Have much fun.</source>
         <translation>Как играть:
 1. Сначала введи внизу своё имя
-   и нажми OK!
+   и нажми ОК!
 2. Щёлкай по карточкам и ищи пары.
-3. Играй со звуком или без звука, как тебе нравится.
+3. Выбери «Включить звук» или «Выключить звук», как хочешь.
 4. Когда найдёшь все пары,
    появится таблица рекордов.
 5. Чтобы сыграть ещё раз, нажми «Новая игра»,
-   а чтобы закончить — «Выход».
-6. Рекорды можно сортировать по времени или по щелчкам.
-   В правом верхнем углу видно В (время) или Щ (щелчки).
+   а чтобы закончить, нажми «Выход».
+6. Таблицу рекордов можно сортировать по времени или щелчкам.
+   Справа вверху ты видишь В (время) или Щ (щелчки).
    Приятной игры!</translation>
     </message>
     <message>
@@ -403,7 +410,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation>Контакты: </translation>
+        <translation>Для связи: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
@@ -419,13 +426,13 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation>Дорогой игрок!
+        <translation>Дорогой друг!
          Если тебе нравится эта игра,
-         ты можешь поддержать
+         ты можешь поддержать компанию
          %1,
          чтобы появлялось больше бесплатных
          игр для компьютера и телефона.
-         Пожертвования можно перевести на счёт
+         Пожертвование можно перевести на счёт
          %2.
          Приятной игры!</translation>
     </message>
@@ -443,11 +450,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation>Сначала введи внизу своё имя, потом нажми OK!</translation>
+        <translation>Сначала введи внизу своё имя, потом нажми ОК!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>Введи внизу своё имя, потом нажми OK!</translation>
+        <translation>Введи внизу своё имя и нажми ОК!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
@@ -467,15 +474,11 @@ Try &apos;%1 --help&apos; for the options.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>его занимает другая игра, попробуй ещё раз</translation>
+        <translation>его сейчас использует другая игра, попробуй ещё раз</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
         <translation>нет прав на открытие его файла блокировки %1</translation>
-    </message>
-    <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>нет прав на создание файла блокировки %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -487,27 +490,27 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation>на его месте папка</translation>
+        <translation>на его месте находится папка</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>на его месте именованный канал (FIFO)</translation>
+        <translation>на его месте находится именованный канал (FIFO)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>на его месте сокет</translation>
+        <translation>на его месте находится сокет</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>на его месте устройство</translation>
+        <translation>на его месте находится устройство</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation>на его месте что-то, что не является файлом</translation>
+        <translation>на его месте находится что-то другое, а не файл</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>это ссылка на %1, а игра не переходит по ссылкам</translation>
+        <translation>это ссылка на %1, а игра не открывает ссылки</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -539,7 +542,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation>папка игры неизвестна</translation>
+        <translation>неизвестно, какая папка принадлежит игре</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -551,14 +554,26 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>он больше предельного размера файла (%1 Б)</translation>
+        <translation>он превышает допустимый размер файла (%1 Б)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>его файл блокировки %1 удалили или заменили, пока игра его держала, поэтому, возможно, в него пишет другая игра</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>сразу после записи на его месте оказалось что-то другое</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>липкий бит (sticky) папки позволяет заменить файл только его владельцу, а тебе нельзя в него записывать</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>Счётчик игр %1 содержит «%2», а это не число; счёт начинается снова с 1.</translation>
+        <translation>Счётчик игр %1 содержит «%2», а это не число; счёт начинается заново с 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
@@ -566,7 +581,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>конец: %1 | общее время: %2 | щелчки: %3</translation>
+        <translation>конец: %1 | время игры: %2 | щелчки: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -574,7 +589,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>time needed</source>
-        <translation>время</translation>
+        <translation>время игры</translation>
     </message>
     <message>
         <source>date</source>
@@ -587,11 +602,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>в нём больше, чем игра может прочитать (больше %1 строк или больше %2 МБ), поэтому он остаётся как есть</translation>
+        <translation>в нём больше, чем игра может прочитать (предел строк: %1, предел размера: %2 МБ), поэтому он остаётся без изменений</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>в нём больше %1 Б, намного больше, чем в таблице рекордов; перенеси его в другое место, чтобы начать новый список</translation>
+        <translation>в нём больше %1 Б — гораздо больше, чем в таблице рекордов; перемести его в другое место, чтобы начать новую таблицу рекордов</translation>
     </message>
 </context>
 </TS>

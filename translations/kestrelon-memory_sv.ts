@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>hittat: %1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Väntar på att ett annat spel i den här mappen ska bli klart med %1 …</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Spelet kan inte skriva i sin mapp %1 (%2), så det räknar inga spel i nog.txt och sparar inga resultat i highscore.txt där; det visar listan som den är.</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -474,10 +482,6 @@ Skriv ”%1 --help” för att se alternativen.
         <translation>ingen behörighet att öppna dess låsfil %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>ingen behörighet att skapa låsfilen %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>dess låsfil %1 går inte att använda: %2</translation>
     </message>
@@ -552,6 +556,18 @@ Skriv ”%1 --help” för att se alternativen.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>den är större än gränsen för filstorlek på %1 byte</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>dess låsfil %1 togs bort eller byttes ut medan spelet höll den, så ett annat spel kanske skriver i den</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>något annat tog dess plats direkt efter att den skrevs</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>mappens sticky-bit låter bara filens ägare ersätta den, och du får inte skriva i den</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>Tüm çiftler bulundu</translation>
+        <translation>Bütün çiftler bulundu</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>Başlangıç saati ve sıralı rekorlar</translation>
+        <translation>Başlama saati ve sıralı rekor listesi</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Prompt</source>
-        <translation>İpucu</translation>
+        <translation>Yönerge</translation>
     </message>
     <message>
         <source>your name</source>
@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>High scores</source>
-        <translation>Rekorlar</translation>
+        <translation>Rekor listesi</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation>&amp;Yeni oyun</translation>
+        <translation>&amp;Başla</translation>
     </message>
     <message>
         <source>&amp;end</source>
@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation>Ses &amp;açık</translation>
+        <translation>&amp;Sesi aç</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation>Ses &amp;kapalı</translation>
+        <translation>Sesi &amp;kapat</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
@@ -140,15 +140,15 @@
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>Yayıncıya &amp;e-posta</translation>
+        <translation>Yayıncıya &amp;e-posta gönder</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>Rekorları &amp;göster</translation>
+        <translation>&amp;Rekorları göster</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>Rekorları &amp;sakla</translation>
+        <translation>Rekorları &amp;gizle</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation>Sü&amp;reye göre sırala</translation>
+        <translation>&amp;Süreye göre sırala</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
@@ -172,16 +172,16 @@
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation>Yar&amp;dım</translation>
+        <translation>&amp;Yardım</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Oyun kendi klasörünü kullanamıyor: %1. Yerleşik resimlerini gösteriyor ve hiçbir şey kaydetmiyor, bu yüzden bu seferki sonuç saklanmayacak.</translation>
+        <translation>Oyun kendi klasörünü kullanamıyor: %1. Bu yüzden yerleşik resimlerini gösteriyor ve hiçbir şey kaydetmiyor; bu seferki sonuçlar saklanmayacak.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Resimler şu klasöre yazılamadı: %1. Oyun bu yüzden yerleşik kopyalarını gösteriyor.
+        <translation>Resimler şu klasöre yazılamadı: %1. Bu yüzden oyun yerleşik resimlerini gösteriyor.
 %2</translation>
     </message>
     <message>
@@ -191,6 +191,14 @@
     <message>
         <source>%1. The result was not saved.</source>
         <translation>%1. Sonuç kaydedilmedi.</translation>
+    </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Bu klasördeki başka bir oyunun %1 dosyasıyla işini bitirmesi bekleniyor…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Oyun kendi klasörüne yazamıyor: %1 (%2). Bu yüzden orada nog.txt içinde oyun saymıyor ve highscore.txt içinde sonuç saklamıyor; listeyi olduğu gibi gösteriyor.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
@@ -261,11 +269,11 @@
     </message>
     <message>
         <source>teal diamond</source>
-        <translation>turkuaz eşkenar dörtgen</translation>
+        <translation>turkuaz baklava dilimi</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation>lacivert ay</translation>
+        <translation>lacivert hilal</translation>
     </message>
     <message>
         <source>orange sun</source>
@@ -273,7 +281,7 @@
     </message>
     <message>
         <source>purple cross</source>
-        <translation>mor çarpı</translation>
+        <translation>mor artı</translation>
     </message>
     <message>
         <source>black arrow</source>
@@ -289,7 +297,7 @@
     </message>
     <message>
         <source>lime leaf</source>
-        <translation>açık yeşil yaprak</translation>
+        <translation>fıstık yeşili yaprak</translation>
     </message>
     <message>
         <source>maroon bell</source>
@@ -305,15 +313,15 @@
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation>eflatun şimşek</translation>
+        <translation>fuşya şimşek</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation>menekşe rengi çiçek</translation>
+        <translation>leylak rengi çiçek</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation>%1 resmi programda bozuk.</translation>
+        <translation>%1 resmi programın içinde bozuk.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
@@ -326,33 +334,33 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Kartlarla bir hafıza oyunu: otuz altı kartın arasında
-on sekiz çifti bul. Oyun resimlerini, rekor listesini
-ve oyun sayacını başlatıldığı klasörde saklar.</translation>
+        <translation>Kartlarla oynanan bir hafıza oyunu: otuz altı kartın arasında on sekiz
+çifti bul. Oyun resimlerini, rekor listesini ve oyun sayacını
+başlatıldığı klasörde saklar.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation>Bu seçenekleri gösterir ve çıkar.</translation>
+        <translation>Bu seçenekleri gösterip kapanır.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>Adı ve sürümü gösterir ve çıkar.</translation>
+        <translation>Oyunun adını ve sürümünü gösterip kapanır.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Dili CODE yapar; şunlardan biri: %1. Bu seçenek olmadan oyun masaüstünün dilini, o da yoksa İngilizceyi konuşur.</translation>
+        <translation>Oyunu CODE kodlu dilde konuşturur; kod şunlardan biri olabilir: %1. Bu seçenek verilmezse oyun masaüstünün dilini, o da olmazsa İngilizceyi konuşur.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>%1: %2
-Seçenekler için “%1 --help” yaz.
+Seçenekleri görmek için “%1 --help” komutunu dene.
 </translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>beklenmeyen bağımsız değişken “%1”; oyun yalnızca kendi seçeneklerini alır.</translation>
+        <translation>beklenmeyen bağımsız değişken: “%1”; oyun yalnızca kendi seçeneklerini kabul eder.</translation>
     </message>
 </context>
 <context>
@@ -383,16 +391,16 @@ Seçenekler için “%1 --help” yaz.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation>Nasıl oynanır:
-1. Önce alttaki satıra adını yaz,
-   sonra Tamam’a tıkla!
-2. Kartlara tıkla ve çiftleri bul.
-3. Sesi istediğin gibi açık ya da kapalı tut.
-4. Tüm çiftleri bulduğunda
+        <translation>Şöyle oynanır:
+1. Önce en alttaki satıra adını yaz,
+   sonra Tamam düğmesine tıkla!
+2. Kartlara tıkla ve çiftleri bulmaya çalış.
+3. Dilediğin gibi “Sesi aç” ya da “Sesi kapat” seçeneğine tıkla.
+4. Bütün çiftleri bulduğunda
    rekor listesi görünür.
-5. Yeniden oynamak için “Yeni oyun”a,
-   bitirmek için “Çıkış”a tıkla.
-6. Rekorlar süreye ya da tıklamaya göre sıralanabilir.
+5. Yeniden oynamak için “Başla” menüsüne,
+   bırakmak için “Çıkış” menüsüne tıkla.
+6. Rekor listesi süreye ya da tıklamaya göre sıralanabilir.
    Sağ üst köşede S (süre) ya da T (tıklama) görürsün.
    İyi eğlenceler!</translation>
     </message>
@@ -420,13 +428,13 @@ Seçenekler için “%1 --help” yaz.
          Have much pleasure.</source>
         <translation>Sevgili oyuncu,
          bu oyunu sevdiysen
-         daha çok ücretsiz bilgisayar ve
-         cep telefonu oyunu yapılabilsin diye
+         daha çok ücretsiz bilgisayar ve cep
+         telefonu oyunu yapılabilsin diye
          %1
-         firmasını destekleyebilirsin.
-         Bağışını şu hesaba yapabilirsin:
+         firmasına destek olabilirsin.
+         Bağışını şu hesaba gönderebilirsin:
          %2.
-         İyi eğlenceler!</translation>
+         Keyifli oyunlar!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
@@ -442,11 +450,11 @@ Seçenekler için “%1 --help” yaz.
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation>Önce aşağıya adını yaz, sonra Tamam’a tıkla!</translation>
+        <translation>Önce aşağıya adını yaz, sonra Tamam düğmesine tıkla!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>Aşağıya adını yaz, sonra Tamam’a tıkla!</translation>
+        <translation>Lütfen aşağıya adını yaz, sonra Tamam düğmesine tıkla!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
@@ -466,15 +474,11 @@ Seçenekler için “%1 --help” yaz.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>başka bir oyun onu kullanıyor, lütfen yeniden dene</translation>
+        <translation>başka bir oyun şu anda bu dosyayı kullanıyor, lütfen yeniden dene</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
         <translation>kilit dosyası %1 açılamıyor: izin yok</translation>
-    </message>
-    <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>kilit dosyası %1 oluşturulamıyor: izin yok</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -490,7 +494,7 @@ Seçenekler için “%1 --help” yaz.
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>yerinde adlandırılmış bir boru (FIFO) var</translation>
+        <translation>yerinde bir adlandırılmış kanal (FIFO) var</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
@@ -506,7 +510,7 @@ Seçenekler için “%1 --help” yaz.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>bir bağlantı (hedefi: %1) ve oyun bağlantıları izlemez</translation>
+        <translation>bu bir bağlantı (hedefi: %1); oyun bağlantıları izlemez</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -550,18 +554,30 @@ Seçenekler için “%1 --help” yaz.
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>dosya boyutu sınırından (%1 bayt) büyük</translation>
+        <translation>dosya boyutu sınırını aşıyor (sınır: %1 bayt)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>kilit dosyası %1, oyun onu tutarken silindi ya da değiştirildi; başka bir oyun şu anda ona yazıyor olabilir</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>yazıldıktan hemen sonra yerine başka bir şey geçti</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>klasörün sticky biti dosyayı yalnızca sahibinin değiştirmesine izin veriyor ve senin ona yazma iznin yok</translation>
     </message>
 </context>
 <context>
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>Oyun sayacı %1 içinde “%2” yazıyor, bu bir sayı değil; sayım yeniden 1’den başlıyor.</translation>
+        <translation>Oyun sayacında (%1) “%2” yazıyor; bu bir sayı değil, sayım yeniden 1’den başlıyor.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>oyun no. %1</translation>
+        <translation>oyun no: %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
@@ -586,11 +602,11 @@ Seçenekler için “%1 --help” yaz.
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>oyunun okuyabileceğinden fazlasını içeriyor (%1 satırdan ya da %2 MB’tan fazla), bu yüzden olduğu gibi bırakılıyor</translation>
+        <translation>oyunun okuyabileceğinden fazlasını içeriyor (oyun en çok %1 satır ya da %2 MB okuyabilir), bu yüzden olduğu gibi bırakılıyor</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>%1 bayttan fazlasını içeriyor, bir rekor listesinden çok daha fazla; yeni bir liste başlatmak için onu başka bir yere taşı</translation>
+        <translation>içinde %1 bayttan fazlası var, bu bir rekor listesi için çok fazla; yeni bir liste başlatmak için onu başka bir yere taşı</translation>
     </message>
 </context>
 </TS>

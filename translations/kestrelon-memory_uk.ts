@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Фото дизайнера</translation>
+        <translation>Портрет автора</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>Усі пари знайдено</translation>
+        <translation>Знайдено всі пари</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>Час початку і таблиця рекордів</translation>
+        <translation>Час початку й упорядкована таблиця рекордів</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Порядок (Ч — час, К — клацання)</translation>
+        <translation>Сортування (Ч — час, К — клацання)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation>Рекорди</translation>
+        <translation>Таблиця рекордів</translation>
     </message>
     <message>
         <source>&amp;start</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>&amp;end</source>
-        <translation>&amp;Вихід</translation>
+        <translation>Ви&amp;хід</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
@@ -120,19 +120,19 @@
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation>&amp;Дизайнер</translation>
+        <translation>&amp;Автор</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Новий список</translation>
+        <translation>&amp;Нова таблиця рекордів</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation>Зі &amp;звуком</translation>
+        <translation>&amp;Увімкнути звук</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation>&amp;Без звуку</translation>
+        <translation>&amp;Вимкнути звук</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
@@ -140,19 +140,19 @@
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;Лист видавцеві</translation>
+        <translation>&amp;Написати видавцеві</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>&amp;Показати рекорди</translation>
+        <translation>&amp;Показати таблицю рекордів</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>С&amp;ховати рекорди</translation>
+        <translation>&amp;Сховати таблицю рекордів</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation>Вільна &amp;пам’ять і процесори</translation>
+        <translation>Вільна пам’ять і п&amp;роцесори</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
@@ -164,11 +164,11 @@
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>Пожер&amp;тва</translation>
+        <translation>&amp;Пожертва</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>&amp;Рекорди</translation>
+        <translation>&amp;Таблиця рекордів</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
@@ -176,29 +176,37 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Гра не може користуватися своєю текою: %1. Вона показує вбудовані картинки й нічого не зберігає, тож результат цієї гри не збережеться.</translation>
+        <translation>Гра не може користуватися своєю текою: %1. Вона показує вбудовані картинки й нічого не записує, тож цього разу результати не збережуться.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Не вдалося записати картинки в теку %1, тож гра показує свої вбудовані копії.
+        <translation>Не вдалося записати картинки в теку %1, тому гра показує свої вбудовані картинки.
 %2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation>сорочкою догори</translation>
+        <translation>закрита</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
         <translation>%1. Результат не збережено.</translation>
     </message>
     <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>Чекаємо, поки інша гра в цій теці закінчить роботу з файлом %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>Гра не може записувати у свою теку %1 (%2), тому не рахує там ігри у файлі nog.txt і не зберігає результати у файлі highscore.txt; таблицю показано як є.</translation>
+    </message>
+    <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Картка: ряд %1, стовпець %2, сорочкою догори</translation>
+        <translation>Картка в ряду %1, у стовпці %2: закрита</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Картка: ряд %1, стовпець %2, відкрита: %3</translation>
+        <translation>Картка в ряду %1, у стовпці %2, відкрита: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +214,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Картка: ряд %1, стовпець %2, знайдена: %3</translation>
+        <translation>Картка в ряду %1, у стовпці %2, знайдена: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -229,11 +237,11 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>це не придатна для читання картинка BMP</translation>
+        <translation>це не картинка BMP або вона пошкоджена</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation>файлу не існує</translation>
+        <translation>файл не існує</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
@@ -317,7 +325,7 @@
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation>Звук %1 пошкоджено.</translation>
+        <translation>Звук %1 пошкоджений.</translation>
     </message>
 </context>
 <context>
@@ -326,9 +334,8 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Гра на пам’ять із картками: знайди вісімнадцять пар
-серед тридцяти шести карток. Гра зберігає свої картинки,
-таблицю рекордів і лічильник ігор
+        <translation>Гра на пам’ять: знайди вісімнадцять пар серед тридцяти шести карток.
+Гра зберігає свої картинки, таблицю рекордів і лічильник ігор
 у теці, з якої її запустили.</translation>
     </message>
     <message>
@@ -337,18 +344,18 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation>Показує назву й версію та завершує роботу.</translation>
+        <translation>Показує назву та версію гри й завершує роботу.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Задає мову CODE, одну з: %1. Без цього параметра гра говорить мовою робочого столу, а якщо не знає її — англійською.</translation>
+        <translation>Гра розмовляє мовою з кодом CODE (однією з: %1). Без цього параметра гра розмовляє мовою робочого столу, а якщо не знає її — англійською.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>%1: %2
-Параметри покаже «%1 --help».
+Список параметрів покаже команда «%1 --help».
 </translation>
     </message>
     <message>
@@ -386,15 +393,15 @@ Try &apos;%1 --help&apos; for the options.
    Have much fun.</source>
         <translation>Як грати:
 1. Спочатку введи внизу своє ім’я
-   і натисни OK!
+   і натисни ОК!
 2. Клацай на картки й шукай пари.
-3. Грай зі звуком або без звуку, як тобі подобається.
+3. Обери «Увімкнути звук» або «Вимкнути звук», як хочеш.
 4. Коли знайдеш усі пари,
    з’явиться таблиця рекордів.
 5. Щоб зіграти ще раз, натисни «Нова гра»,
-   а щоб закінчити — «Вихід».
-6. Рекорди можна сортувати за часом або за клацаннями.
-   У правому верхньому куті видно Ч (час) або К (клацання).
+   а щоб закінчити, натисни «Вихід».
+6. Таблицю рекордів можна сортувати за часом або клацаннями.
+   Праворуч угорі ти бачиш Ч (час) або К (клацання).
    Приємної гри!</translation>
     </message>
     <message>
@@ -403,7 +410,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation>Контакт: </translation>
+        <translation>Для зв’язку: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
@@ -419,13 +426,13 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation>Дорогий гравцю!
+        <translation>Любий друже!
          Якщо тобі подобається ця гра,
-         ти можеш підтримати
+         ти можеш підтримати компанію
          %1,
          щоб з’являлося більше безкоштовних
-         ігор для комп’ютера й телефона.
-         Пожертву можна надіслати на рахунок
+         ігор для комп’ютера й телефону.
+         Пожертву можна переказати на рахунок
          %2.
          Приємної гри!</translation>
     </message>
@@ -443,11 +450,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation>Спочатку введи внизу своє ім’я, потім натисни OK!</translation>
+        <translation>Спочатку введи внизу своє ім’я, потім натисни ОК!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>Введи внизу своє ім’я, потім натисни OK!</translation>
+        <translation>Введи внизу своє ім’я й натисни ОК!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
@@ -467,19 +474,15 @@ Try &apos;%1 --help&apos; for the options.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>ним користується інша гра, спробуй ще раз</translation>
+        <translation>його зараз використовує інша гра, спробуй ще раз</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
         <translation>немає дозволу відкрити його файл блокування %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>немає дозволу створити файл блокування %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>його файлом блокування %1 не можна скористатися: %2</translation>
+        <translation>його файл блокування %1 не можна використати: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -507,7 +510,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>це посилання на %1, а гра не переходить за посиланнями</translation>
+        <translation>це посилання на %1, а гра не відкриває посилань</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -523,7 +526,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation>Не вдалося скористатися файлом %1: %2</translation>
+        <translation>Не вдалося використати файл %1: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
@@ -539,19 +542,31 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation>теку гри невідомо</translation>
+        <translation>невідомо, яка тека належить грі</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation>файлу не існує</translation>
+        <translation>файл не існує</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>диск заповнено</translation>
+        <translation>диск заповнений</translation>
     </message>
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>він більший за граничний розмір файлу (%1 Б)</translation>
+        <translation>він перевищує допустимий розмір файлу (%1 Б)</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>його файл блокування %1 видалили або замінили, поки гра його тримала, тож, можливо, у нього пише інша гра</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>одразу після запису на його місці опинилося щось інше</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>липкий біт (sticky) теки дозволяє замінити файл лише його власникові, а тобі не можна в нього записувати</translation>
     </message>
 </context>
 <context>
@@ -566,7 +581,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>кінець: %1 | загальний час: %2 | клацання: %3</translation>
+        <translation>кінець: %1 | час гри: %2 | клацання: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -574,7 +589,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>time needed</source>
-        <translation>час</translation>
+        <translation>час гри</translation>
     </message>
     <message>
         <source>date</source>
@@ -587,11 +602,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>у ньому більше, ніж гра може прочитати (понад %1 рядків або понад %2 МБ), тому він залишається як є</translation>
+        <translation>у ньому більше, ніж гра може прочитати (межа рядків: %1, межа розміру: %2 МБ), тому його залишено без змін</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>у ньому понад %1 Б, набагато більше, ніж у таблиці рекордів; перенеси його в інше місце, щоб почати новий список</translation>
+        <translation>у ньому більше ніж %1 Б — набагато більше, ніж у таблиці рекордів; перемісти його в інше місце, щоб почати нову таблицю рекордів</translation>
     </message>
 </context>
 </TS>

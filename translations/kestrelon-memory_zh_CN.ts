@@ -212,6 +212,14 @@
         <source>%1, found</source>
         <translation>已配对：%1</translation>
     </message>
+    <message>
+        <source>Waiting for another game in this folder to finish with %1 ...</source>
+        <translation>正在等待此文件夹中的另一个游戏用完 %1…</translation>
+    </message>
+    <message>
+        <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
+        <translation>游戏无法写入它的文件夹 %1（%2），因此不会在 nog.txt 中计数，也不会在 highscore.txt 中保存成绩；排行榜按原样显示。</translation>
+    </message>
 </context>
 <context>
     <name>assets</name>
@@ -473,10 +481,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>没有权限打开它的锁文件 %1</translation>
     </message>
     <message>
-        <source>no permission to create the lock file %1</source>
-        <translation>没有权限创建锁文件 %1</translation>
-    </message>
-    <message>
         <source>its lock file %1 is not used: %2</source>
         <translation>它的锁文件 %1 无法使用：%2</translation>
     </message>
@@ -551,6 +555,18 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>it is larger than the file size limit of %1 bytes</source>
         <translation>文件超过了 %1 字节的大小上限</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
+        <translation>游戏持有它的锁文件 %1 时，该文件被删除或替换了，可能有另一个游戏正在写入它</translation>
+    </message>
+    <message>
+        <source>something else took its place as soon as it was written</source>
+        <translation>刚写入后，该位置就被别的东西占据了</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
+        <translation>文件夹的粘滞位只允许文件的所有者替换它，而你没有写入它的权限</translation>
     </message>
 </context>
 <context>
