@@ -118,11 +118,16 @@ run_case status "$root/h8/$data" 3 "$launcher" one two
 [ "$(sed -n 2p "$root/status.out" 2>/dev/null)" = "one two" ] || fail "status: arguments were not passed on"
 
 # --help and --version go to the game where the command was started and make no folder.
-for option in --help -h --version -v; do
+# They are found as the game's parser reads the arguments: -help is --help,
+# and a value that looks like an option is still a value.
+for option in --help -h -help --version -v --language=de\ --help; do
     case_env="HOME=$root/h9"
-    run_case "option$option" "$root/cwd" 0 "$launcher" -style fusion "$option"
+    # shellcheck disable=SC2086 # the last case is two words
+    run_case "option$option" "$root/cwd" 0 "$launcher" -style fusion $option
     [ ! -e "$root/h9" ] || fail "option$option: created a data folder"
 done
+case_env="HOME=$root/h12"
+run_case "language-value" "$root/h12/$data" 0 "$launcher" --language --help
 
 # Failures: a message, a status, and no game started anywhere.
 : >"$root/blocker"
