@@ -127,6 +127,14 @@ QString errnoText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+QString countText(const char* context, const char* text, quint64 count) {
+    if (count <= quint64(INT_MAX))
+        return QCoreApplication::translate(context, text, nullptr, int(count));
+    const int standIn = 1000000 + int(count % 1000000);
+    return QCoreApplication::translate(context, text, nullptr, standIn)
+        .replace(QString::number(standIn), QString::number(count));
+}
+
 QString fileError(FileAction action, const QString& name, const QString& reason) {
     const char* sentence = nullptr;
     switch (action) {
@@ -504,9 +512,10 @@ QString Folder::writeFailure(qint64 size, int error) const {
     rlimit limit{};
     const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
     const QString tooLarge =
-        limited ? QCoreApplication::translate("safefile",
-                                              "it is larger than the file size limit of %1 bytes")
-                      .arg(limit.rlim_cur)
+        limited ? countText("safefile",
+                            QT_TRANSLATE_N_NOOP(
+                                "safefile", "it is larger than the file size limit of %n bytes"),
+                            limit.rlim_cur)
                 : QString();
     if (error == ENOSPC || error == EDQUOT) {
         return full;

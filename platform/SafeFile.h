@@ -204,4 +204,9 @@ void ignoreFileSizeSignal();
 // player's language.
 QString fileError(FileAction action, const QString& name, const QString& reason);
 
+// The text of context in the player's language, with %n the count and the
+// plural form the language uses for it. Qt counts in int, so a larger count
+// picks its form by a stand-in with the same last six digits.
+QString countText(const char* context, const char* text, quint64 count);
+
 } // namespace safefile

@@ -70,9 +70,10 @@ class LineCollector {
 QString notWholeError(const QString& name, qsizetype maxLines) {
     return safefile::fileError(
         safefile::FileAction::Write, name,
-        QCoreApplication::translate("scores", "it holds more than the game can read (more than %1 "
-                                              "lines or more than %2 MB), so it is left as it is")
-            .arg(maxLines)
+        QCoreApplication::translate("scores",
+                                    "it holds more than the game can read (more than %n lines or "
+                                    "more than %1 MB), so it is left as it is",
+                                    nullptr, int(maxLines))
             .arg(maxReadBytes >> 20));
 }
 
@@ -96,9 +97,10 @@ QByteArray readFileBytes(const safefile::Folder& folder, const QString& name) {
     if (bytes.size() > maxFileBytes) {
         throw GameError(safefile::fileError(
             safefile::FileAction::Keep, name,
-            QCoreApplication::translate("scores", "it holds more than %1 bytes, far more than a "
-                                                  "list; move it away to start a new list")
-                .arg(maxFileBytes)));
+            QCoreApplication::translate("scores",
+                                        "it holds more than %n bytes, far more than a list; move "
+                                        "it away to start a new list",
+                                        nullptr, int(maxFileBytes))));
     }
     return bytes;
 }

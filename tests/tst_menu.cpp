@@ -4,6 +4,7 @@
 // own
 #include "app/Languages.h"
 #include "app/PictureBox.h"
+#include "platform/SafeFile.h"
 #include "support/GameHarness.h"
 
 // Qt
@@ -29,6 +30,8 @@ class MenuTest : public QObject {
     void statusBarShowsNoticeDateAndTime();
     void windowSpeaksEachLanguage_data();
     void windowSpeaksEachLanguage();
+    void countsTakeTheLanguagesPluralForm_data();
+    void countsTakeTheLanguagesPluralForm();
 };
 
 namespace {
@@ -215,6 +218,31 @@ void MenuTest::windowSpeaksEachLanguage() {
             }
         }
     }
+}
+
+void MenuTest::countsTakeTheLanguagesPluralForm_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<quint64>("count");
+    QTest::addColumn<QString>("expected");
+    // Counts past int choose their form by their last digits.
+    QTest::newRow("en past int") << "en" << quint64{4294967302}
+                                 << "it is larger than the file size limit of 4294967302 bytes";
+    QTest::newRow("pl one") << "pl" << quint64{1} << "(1 bajt)";
+    QTest::newRow("pl few past int") << "pl" << quint64{4294967302} << "(4294967302 bajty)";
+    QTest::newRow("pl many past int") << "pl" << quint64{4294967305} << "(4294967305 bajtów)";
+    QTest::newRow("ru few") << "ru" << quint64{22} << "(22 байта)";
+    QTest::newRow("ar few") << "ar" << quint64{3} << "3 بايتات";
+}
+
+void MenuTest::countsTakeTheLanguagesPluralForm() {
+    QFETCH(QString, language);
+    QFETCH(quint64, count);
+    QFETCH(QString, expected);
+    i18n::Translation translation(language);
+    translation.install();
+    const QString text =
+        safefile::countText("safefile", "it is larger than the file size limit of %n bytes", count);
+    QVERIFY2(text.endsWith(expected), qPrintable(text));
 }
 
 QTEST_MAIN(MenuTest)

@@ -1,6 +1,7 @@
 # Fails when a .ts file is not complete or not up to date with the sources:
-# an entry still unfinished, vanished or obsolete, or a text of the sources
-# the file lacks. Each file is updated as a copy with the same lupdate
+# an entry still unfinished, vanished or obsolete, a text of the sources the
+# file lacks, a translation that loses or adds a placeholder (%1, %n, ...),
+# or a plural form left empty. Each file is updated as a copy with the same lupdate
 # options the update_translations target uses; the copy must come out
 # unchanged.
 #
@@ -15,10 +16,60 @@ file(MAKE_DIRECTORY ${WORK_DIR})
 list(JOIN SOURCES "\n" source_list)
 file(WRITE ${WORK_DIR}/sources.lst "${source_list}\n")
 
+# The distinct placeholders of a text, sorted; %L1 counts as %1.
+function(placeholders text out)
+    string(REGEX MATCHALL "%L?[0-9n]" found "${text}")
+    list(TRANSFORM found REPLACE "^%L" "%")
+    list(REMOVE_DUPLICATES found)
+    list(SORT found)
+    set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# Appends to problems what a translation gets wrong about its source's
+# placeholders and plural forms.
+function(check_placeholders name content)
+    # ";" and brackets would split the list of messages or bind its items.
+    string(REPLACE ";" "{semicolon}" content "${content}")
+    string(REPLACE "[" "{open}" content "${content}")
+    string(REPLACE "]" "{close}" content "${content}")
+    string(REPLACE "</message>" ";" messages "${content}")
+    set(found "")
+    foreach(message ${messages})
+        if(NOT message MATCHES "<source>([^<]*)</source>")
+            continue()
+        endif()
+        set(source "${CMAKE_MATCH_1}")
+        placeholders("${source}" expected)
+        if(message MATCHES "<numerusform")
+            string(REGEX MATCHALL "<numerusform[^>]*>[^<]*</numerusform>|<numerusform */>"
+                   texts "${message}")
+        elseif(message MATCHES "<translation[^>]*>([^<]*)</translation>")
+            set(texts "${CMAKE_MATCH_1}")
+        else()
+            continue()
+        endif()
+        foreach(text ${texts})
+            string(REGEX REPLACE "<[^>]*>" "" text "${text}")
+            placeholders("${text}" got)
+            if(text STREQUAL "")
+                string(APPEND found "${name}: an empty plural form of \"${source}\"\n")
+            elseif(NOT got STREQUAL expected)
+                string(APPEND found "${name}: \"${text}\" has the placeholders \"${got}\" "
+                                    "where \"${source}\" has \"${expected}\"\n")
+            endif()
+        endforeach()
+    endforeach()
+    string(REPLACE "{semicolon}" ";" found "${found}")
+    string(REPLACE "{open}" "[" found "${found}")
+    string(REPLACE "{close}" "]" found "${found}")
+    set(problems "${problems}${found}" PARENT_SCOPE)
+endfunction()
+
 set(problems "")
 foreach(ts ${TS_FILES})
     get_filename_component(name ${ts} NAME)
     file(READ ${ts} content)
+    check_placeholders(${name} "${content}")
     foreach(kind unfinished vanished obsolete)
         string(REGEX MATCHALL "type=\"${kind}\"" found "${content}")
         list(LENGTH found count)

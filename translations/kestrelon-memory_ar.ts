@@ -553,10 +553,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>القرص ممتلئ</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %1 بايت</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>أُزيل ملف القفل %1 أو استُبدل بينما كانت اللعبة تمسكه، فربما تكتب فيه لعبة أخرى الآن</translation>
     </message>
@@ -567,6 +563,17 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>البت اللاصق (sticky) للمجلد لا يسمح باستبدال الملف إلا لمالكه، ولا يحق لك الكتابة فيه</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %n بايت</numerusform>
+            <numerusform>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %n بايت</numerusform>
+            <numerusform>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %n بايت</numerusform>
+            <numerusform>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %n بايتات</numerusform>
+            <numerusform>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %n بايتًا</numerusform>
+            <numerusform>حجمه أكبر من الحد الأقصى لحجم الملف، وهو %n بايت</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +607,27 @@ Try &apos;%1 --help&apos; for the options.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>النقرات</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>يحتوي على أكثر مما تستطيع اللعبة قراءته (عدد أسطره أكثر من %1 أو حجمه أكثر من %2 ميغابايت)، لذلك يبقى كما هو</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %n سطر أو أكثر من %1 ميغابايت)، لذلك يبقى كما هو</numerusform>
+            <numerusform>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %n سطر أو أكثر من %1 ميغابايت)، لذلك يبقى كما هو</numerusform>
+            <numerusform>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %n سطر أو أكثر من %1 ميغابايت)، لذلك يبقى كما هو</numerusform>
+            <numerusform>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %n أسطر أو أكثر من %1 ميغابايت)، لذلك يبقى كما هو</numerusform>
+            <numerusform>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %n سطرًا أو أكثر من %1 ميغابايت)، لذلك يبقى كما هو</numerusform>
+            <numerusform>يحتوي على أكثر مما تستطيع اللعبة قراءته (أكثر من %n سطر أو أكثر من %1 ميغابايت)، لذلك يبقى كما هو</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>حجمه أكثر من %1 بايت، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>حجمه أكثر من %n بايت، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</numerusform>
+            <numerusform>حجمه أكثر من %n بايت، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</numerusform>
+            <numerusform>حجمه أكثر من %n بايت، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</numerusform>
+            <numerusform>حجمه أكثر من %n بايتات، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</numerusform>
+            <numerusform>حجمه أكثر من %n بايتًا، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</numerusform>
+            <numerusform>حجمه أكثر من %n بايت، وهذا أكبر بكثير من أي قائمة لأفضل النتائج؛ انقله إلى مكان آخر لتبدأ قائمة جديدة</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -553,10 +553,6 @@ Seznam voleb vypíše „%1 --help“.
         <translation>disk je plný</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>je větší, než dovoluje limit velikosti souboru (%1 B)</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>jeho zámkový soubor %1 byl odstraněn nebo nahrazen, zatímco ho hra držela, takže ho možná právě zapisuje jiná hra</translation>
     </message>
@@ -567,6 +563,14 @@ Seznam voleb vypíše „%1 --help“.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>sticky bit složky dovoluje soubor nahradit jen jeho vlastníkovi a ty ho zapisovat nesmíš</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>je větší, než dovoluje limit velikosti souboru (%n bajt)</numerusform>
+            <numerusform>je větší, než dovoluje limit velikosti souboru (%n bajty)</numerusform>
+            <numerusform>je větší, než dovoluje limit velikosti souboru (%n bajtů)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +604,21 @@ Seznam voleb vypíše „%1 --help“.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>kliknutí</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>obsahuje víc, než hra dokáže přečíst (limit řádků: %1, limit velikosti: %2 MB), a proto zůstává beze změny</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>obsahuje víc, než hra dokáže přečíst (víc než %n řádek nebo víc než %1 MB), a proto zůstává beze změny</numerusform>
+            <numerusform>obsahuje víc, než hra dokáže přečíst (víc než %n řádky nebo víc než %1 MB), a proto zůstává beze změny</numerusform>
+            <numerusform>obsahuje víc, než hra dokáže přečíst (víc než %n řádků nebo víc než %1 MB), a proto zůstává beze změny</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>obsahuje víc než %1 B, mnohem víc než žebříček; přesuň ho jinam a začni nový žebříček</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>obsahuje víc než %n bajt, mnohem víc než žebříček; přesuň ho jinam a začni nový žebříček</numerusform>
+            <numerusform>obsahuje víc než %n bajty, mnohem víc než žebříček; přesuň ho jinam a začni nový žebříček</numerusform>
+            <numerusform>obsahuje víc než %n bajtů, mnohem víc než žebříček; přesuň ho jinam a začni nový žebříček</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

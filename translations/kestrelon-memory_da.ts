@@ -554,10 +554,6 @@ Skriv »%1 --help« for at se valgmulighederne.
         <translation>disken er fuld</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>den er større end grænsen for filstørrelse på %1 byte</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>dens låsefil %1 blev fjernet eller udskiftet, mens spillet holdt den, så et andet spil skriver måske i den</translation>
     </message>
@@ -568,6 +564,13 @@ Skriv »%1 --help« for at se valgmulighederne.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>mappens sticky-bit lader kun filens ejer erstatte den, og du må ikke skrive i den</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>den er større end grænsen for filstørrelse på %n byte</numerusform>
+            <numerusform>den er større end grænsen for filstørrelse på %n byte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,13 +604,19 @@ Skriv »%1 --help« for at se valgmulighederne.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>klik</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>den indeholder mere, end spillet kan læse (mere end %1 linjer eller mere end %2 MB), så den bliver, som den er</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>den indeholder mere, end spillet kan læse (mere end %n linje eller mere end %1 MB), så den bliver, som den er</numerusform>
+            <numerusform>den indeholder mere, end spillet kan læse (mere end %n linjer eller mere end %1 MB), så den bliver, som den er</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>den indeholder mere end %1 byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>den indeholder mere end %n byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</numerusform>
+            <numerusform>den indeholder mere end %n byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -490,10 +490,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>die Festplatte ist voll</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>sie ist größer als die Dateigrößengrenze von %1 Bytes</translation>
-    </message>
-    <message>
         <source>another game is using it, please try again</source>
         <translation>ein anderes Spiel benutzt sie gerade, versuch es bitte noch einmal</translation>
     </message>
@@ -569,6 +565,13 @@ Try &apos;%1 --help&apos; for the options.
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>das Sticky-Bit des Ordners erlaubt nur der Besitzerin oder dem Besitzer der Datei, sie zu ersetzen, und du darfst sie nicht schreiben</translation>
     </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>sie ist größer als die Dateigrößengrenze von %n Byte</numerusform>
+            <numerusform>sie ist größer als die Dateigrößengrenze von %n Bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>scores</name>
@@ -601,13 +604,19 @@ Try &apos;%1 --help&apos; for the options.
         <source>game no: %1</source>
         <translation>Spiel Nr. %1</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>sie enthält mehr, als das Spiel lesen kann (mehr als %1 Zeilen oder mehr als %2 MB), deshalb bleibt sie, wie sie ist</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>sie enthält mehr, als das Spiel lesen kann (mehr als %n Zeile oder mehr als %1 MB), deshalb bleibt sie, wie sie ist</numerusform>
+            <numerusform>sie enthält mehr, als das Spiel lesen kann (mehr als %n Zeilen oder mehr als %1 MB), deshalb bleibt sie, wie sie ist</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>sie enthält mehr als %1 Bytes, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>sie enthält mehr als %n Byte, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
+            <numerusform>sie enthält mehr als %n Bytes, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

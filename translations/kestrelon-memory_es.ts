@@ -490,10 +490,6 @@ Prueba «%1 --help» para ver las opciones.
         <translation>el disco está lleno</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>supera el límite de tamaño de archivo de %1 bytes</translation>
-    </message>
-    <message>
         <source>another game is using it, please try again</source>
         <translation>otra partida lo está usando, inténtalo de nuevo</translation>
     </message>
@@ -569,6 +565,13 @@ Prueba «%1 --help» para ver las opciones.
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>el bit sticky de la carpeta solo deja que el dueño del archivo lo sustituya, y tú no puedes escribirlo</translation>
     </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>supera el límite de tamaño de archivo de %n byte</numerusform>
+            <numerusform>supera el límite de tamaño de archivo de %n bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>scores</name>
@@ -601,13 +604,19 @@ Prueba «%1 --help» para ver las opciones.
         <source>game no: %1</source>
         <translation>partida n.º %1</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>contiene más de lo que el juego puede leer (más de %1 líneas o más de %2 MB), así que se deja como está</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>contiene más de lo que el juego puede leer (más de %n línea o más de %1 MB), así que se deja como está</numerusform>
+            <numerusform>contiene más de lo que el juego puede leer (más de %n líneas o más de %1 MB), así que se deja como está</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>contiene más de %1 bytes, mucho más que una lista de récords; muévelo a otro sitio para empezar una lista nueva</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>contiene más de %n byte, mucho más que una lista de récords; muévelo a otro sitio para empezar una lista nueva</numerusform>
+            <numerusform>contiene más de %n bytes, mucho más que una lista de récords; muévelo a otro sitio para empezar una lista nueva</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -554,10 +554,6 @@ Valinnat näet komennolla ”%1 --help”.
         <translation>levy on täynnä</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>se on suurempi kuin tiedostokoon raja (%1 tavua)</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>sen lukkotiedosto %1 poistettiin tai vaihdettiin pelin pitäessä sitä, joten toinen peli saattaa kirjoittaa siihen</translation>
     </message>
@@ -568,6 +564,13 @@ Valinnat näet komennolla ”%1 --help”.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>kansion sticky-bitti sallii vain tiedoston omistajan korvata sen, eikä sinulla ole lupaa kirjoittaa siihen</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>se on suurempi kuin tiedostokoon raja (%n tavu)</numerusform>
+            <numerusform>se on suurempi kuin tiedostokoon raja (%n tavua)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,13 +604,19 @@ Valinnat näet komennolla ”%1 --help”.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>klikkaukset</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>siinä on enemmän kuin peli voi lukea (yli %1 riviä tai yli %2 Mt), joten se jätetään ennalleen</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>siinä on enemmän kuin peli voi lukea (yli %n rivin tai yli %1 Mt), joten se jätetään ennalleen</numerusform>
+            <numerusform>siinä on enemmän kuin peli voi lukea (yli %n riviä tai yli %1 Mt), joten se jätetään ennalleen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>siinä on yli %1 tavua, paljon enemmän kuin ennätyslistassa; siirrä se muualle, niin voit aloittaa uuden listan</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>siinä on yli %n tavun, paljon enemmän kuin ennätyslistassa; siirrä se muualle, niin voit aloittaa uuden listan</numerusform>
+            <numerusform>siinä on yli %n tavua, paljon enemmän kuin ennätyslistassa; siirrä se muualle, niin voit aloittaa uuden listan</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -489,10 +489,6 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
         <translation>le disque est plein</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>il dépasse la taille maximale autorisée pour un fichier, soit %1 octets</translation>
-    </message>
-    <message>
         <source>another game is using it, please try again</source>
         <translation>une autre partie l’utilise en ce moment, réessaie un peu plus tard</translation>
     </message>
@@ -568,6 +564,13 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>le bit sticky du dossier ne permet qu’au propriétaire du fichier de le remplacer, et tu n’as pas le droit de l’écrire</translation>
     </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>il dépasse la taille maximale autorisée pour un fichier, soit %n octet</numerusform>
+            <numerusform>il dépasse la taille maximale autorisée pour un fichier, soit %n octets</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>scores</name>
@@ -600,13 +603,19 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
         <source>game no: %1</source>
         <translation>partie n°&#xa0;%1</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>il contient plus que ce que le jeu peut lire (plus de %1 lignes ou plus de %2 Mo)&#x202f;: il est donc laissé tel quel</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>il contient plus que ce que le jeu peut lire (plus de %n ligne ou plus de %1 Mo)&#x202f;: il est donc laissé tel quel</numerusform>
+            <numerusform>il contient plus que ce que le jeu peut lire (plus de %n lignes ou plus de %1 Mo)&#x202f;: il est donc laissé tel quel</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>il contient plus de %1 octets, bien plus qu’une liste de meilleurs scores&#x202f;; déplace-le ailleurs pour commencer une nouvelle liste</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>il contient plus de %n octet, bien plus qu’une liste de meilleurs scores&#x202f;; déplace-le ailleurs pour commencer une nouvelle liste</numerusform>
+            <numerusform>il contient plus de %n octets, bien plus qu’une liste de meilleurs scores&#x202f;; déplace-le ailleurs pour commencer une nouvelle liste</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -489,10 +489,6 @@ Prova «%1 --help» per vedere le opzioni.
         <translation>il disco è pieno</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>supera il limite di dimensione dei file di %1 byte</translation>
-    </message>
-    <message>
         <source>another game is using it, please try again</source>
         <translation>un&apos;altra partita lo sta usando, riprova</translation>
     </message>
@@ -568,6 +564,13 @@ Prova «%1 --help» per vedere le opzioni.
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>lo sticky bit della cartella permette solo al proprietario del file di sostituirlo, e tu non puoi scriverlo</translation>
     </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>supera il limite di dimensione dei file di %n byte</numerusform>
+            <numerusform>supera il limite di dimensione dei file di %n byte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>scores</name>
@@ -600,13 +603,19 @@ Prova «%1 --help» per vedere le opzioni.
         <source>game no: %1</source>
         <translation>partita n. %1</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>contiene più di quanto il gioco possa leggere (più di %1 righe o più di %2 MB), quindi resta com&apos;è</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>contiene più di quanto il gioco possa leggere (più di %n riga o più di %1 MB), quindi resta com&apos;è</numerusform>
+            <numerusform>contiene più di quanto il gioco possa leggere (più di %n righe o più di %1 MB), quindi resta com&apos;è</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>contiene più di %1 byte, molto più di una classifica; spostalo altrove per iniziare una nuova classifica</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>contiene più di %n byte, molto più di una classifica; spostalo altrove per iniziare una nuova classifica</numerusform>
+            <numerusform>contiene più di %n byte, molto più di una classifica; spostalo altrove per iniziare una nuova classifica</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -553,10 +553,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>ディスクがいっぱいです</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>ファイルサイズの上限（%1 バイト）を超えています</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>ゲームが使っているあいだに、ロックファイル %1 が消されたか置きかえられました。ほかのゲームが書き込んでいるかもしれません</translation>
     </message>
@@ -567,6 +563,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>フォルダーのスティッキービットのため、ファイルを置きかえられるのは持ち主だけで、あなたには書き込む権限がありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>ファイルサイズの上限（%n バイト）を超えています</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +602,17 @@ Try &apos;%1 --help&apos; for the options.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>クリック数</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>ゲームが読める量（%1 行、または %2 MB）を超えているので、そのままにしておきます</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>ゲームが読める量（%n 行、または %1 MB）を超えているので、そのままにしておきます</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>%1 バイトを超えていて、リストにしては大きすぎます。新しいリストを始めるには、別の場所に移してください</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>%n バイトを超えていて、リストにしては大きすぎます。新しいリストを始めるには、別の場所に移してください</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

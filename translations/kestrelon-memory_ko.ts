@@ -553,10 +553,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>디스크가 가득 찼어요</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>파일 크기 제한(%1바이트)보다 커요</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>게임이 잠금 파일 %1을 쥐고 있는 동안 파일이 지워지거나 바뀌었어요. 다른 게임이 쓰고 있을 수 있어요</translation>
     </message>
@@ -567,6 +563,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>폴더의 스티키 비트 때문에 파일 주인만 바꿀 수 있고, 플레이어에게는 쓸 권한이 없어요</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>파일 크기 제한(%n바이트)보다 커요</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +602,17 @@ Try &apos;%1 --help&apos; for the options.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>클릭 수</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>게임이 읽을 수 있는 것보다 많아요(%1줄 또는 %2MB 초과). 그래서 그대로 둬요</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>게임이 읽을 수 있는 것보다 많아요(%n줄 또는 %1MB 초과). 그래서 그대로 둬요</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>%1바이트가 넘어서 목록이라고 보기엔 너무 커요. 새 목록을 시작하려면 다른 곳으로 옮기세요</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>%n바이트가 넘어서 목록이라고 보기엔 너무 커요. 새 목록을 시작하려면 다른 곳으로 옮기세요</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

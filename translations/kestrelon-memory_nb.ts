@@ -554,10 +554,6 @@ Skriv «%1 --help» for å se valgene.
         <translation>disken er full</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>den er større enn grensen for filstørrelse på %1 byte</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>låsefilen %1 ble fjernet eller byttet ut mens spillet holdt den, så et annet spill skriver kanskje i den</translation>
     </message>
@@ -568,6 +564,13 @@ Skriv «%1 --help» for å se valgene.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>mappens sticky-bit lar bare eieren av filen erstatte den, og du har ikke lov til å skrive i den</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>den er større enn grensen for filstørrelse på %n byte</numerusform>
+            <numerusform>den er større enn grensen for filstørrelse på %n byte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,13 +604,19 @@ Skriv «%1 --help» for å se valgene.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>klikk</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>den inneholder mer enn spillet kan lese (mer enn %1 linjer eller mer enn %2 MB), så den blir liggende som den er</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>den inneholder mer enn spillet kan lese (mer enn %n linje eller mer enn %1 MB), så den blir liggende som den er</numerusform>
+            <numerusform>den inneholder mer enn spillet kan lese (mer enn %n linjer eller mer enn %1 MB), så den blir liggende som den er</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>den inneholder mer enn %1 byte, langt mer enn en rekordliste; flytt den et annet sted for å starte en ny liste</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>den inneholder mer enn %n byte, langt mer enn en rekordliste; flytt den et annet sted for å starte en ny liste</numerusform>
+            <numerusform>den inneholder mer enn %n byte, langt mer enn en rekordliste; flytt den et annet sted for å starte en ny liste</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -489,10 +489,6 @@ Probeer ‘%1 --help’ voor de opties.
         <translation>de schijf is vol</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>het is groter dan de maximale bestandsgrootte van %1 bytes</translation>
-    </message>
-    <message>
         <source>another game is using it, please try again</source>
         <translation>een ander spel gebruikt het al, probeer het straks opnieuw</translation>
     </message>
@@ -568,6 +564,13 @@ Probeer ‘%1 --help’ voor de opties.
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>door het sticky-bit van de map mag alleen de eigenaar van het bestand het vervangen, en jij mag het niet schrijven</translation>
     </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>het is groter dan de maximale bestandsgrootte van %n byte</numerusform>
+            <numerusform>het is groter dan de maximale bestandsgrootte van %n bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>scores</name>
@@ -600,13 +603,19 @@ Probeer ‘%1 --help’ voor de opties.
         <source>game no: %1</source>
         <translation>spel nr. %1</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>het bevat meer dan het spel kan lezen (meer dan %1 regels of meer dan %2 MB), dus het blijft zoals het is</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>het bevat meer dan het spel kan lezen (meer dan %n regel of meer dan %1 MB), dus het blijft zoals het is</numerusform>
+            <numerusform>het bevat meer dan het spel kan lezen (meer dan %n regels of meer dan %1 MB), dus het blijft zoals het is</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>het bevat meer dan %1 bytes, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>het bevat meer dan %n byte, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</numerusform>
+            <numerusform>het bevat meer dan %n bytes, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -553,10 +553,6 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
         <translation>dysk jest pełny</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>przekracza dopuszczalny rozmiar pliku (%1 B)</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>jego plik blokady %1 został usunięty lub podmieniony, gdy gra go trzymała, więc inna gra może go właśnie zapisywać</translation>
     </message>
@@ -567,6 +563,14 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>bit sticky folderu pozwala podmienić plik tylko jego właścicielowi, a ty nie możesz go zapisywać</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>przekracza dopuszczalny rozmiar pliku (%n bajt)</numerusform>
+            <numerusform>przekracza dopuszczalny rozmiar pliku (%n bajty)</numerusform>
+            <numerusform>przekracza dopuszczalny rozmiar pliku (%n bajtów)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +604,21 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>kliknięcia</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>zawiera więcej, niż gra może odczytać (limit wierszy: %1, limit rozmiaru: %2 MB), więc zostaje bez zmian</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>zawiera więcej, niż gra może odczytać (ponad %n wiersz lub ponad %1 MB), więc zostaje bez zmian</numerusform>
+            <numerusform>zawiera więcej, niż gra może odczytać (ponad %n wiersze lub ponad %1 MB), więc zostaje bez zmian</numerusform>
+            <numerusform>zawiera więcej, niż gra może odczytać (ponad %n wierszy lub ponad %1 MB), więc zostaje bez zmian</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>zawiera ponad %1 B, dużo więcej niż tabela wyników; przenieś go gdzie indziej, aby zacząć nową tabelę wyników</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>zawiera ponad %n bajt, dużo więcej niż tabela wyników; przenieś go gdzie indziej, aby zacząć nową tabelę wyników</numerusform>
+            <numerusform>zawiera ponad %n bajty, dużo więcej niż tabela wyników; przenieś go gdzie indziej, aby zacząć nową tabelę wyników</numerusform>
+            <numerusform>zawiera ponad %n bajtów, dużo więcej niż tabela wyników; przenieś go gdzie indziej, aby zacząć nową tabelę wyników</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -554,10 +554,6 @@ Experimenta «%1 --help» para ver as opções.
         <translation>o disco está cheio</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>é maior do que o limite de tamanho de ficheiro de %1 bytes</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>o seu ficheiro de bloqueio %1 foi removido ou substituído enquanto o jogo o tinha, por isso talvez outro jogo esteja a gravá-lo</translation>
     </message>
@@ -568,6 +564,13 @@ Experimenta «%1 --help» para ver as opções.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>o sticky bit da pasta só deixa o dono do ficheiro substituí-lo, e tu não tens permissão para o gravar</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>é maior do que o limite de tamanho de ficheiro de %n byte</numerusform>
+            <numerusform>é maior do que o limite de tamanho de ficheiro de %n bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,13 +604,19 @@ Experimenta «%1 --help» para ver as opções.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>cliques</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>tem mais do que o jogo consegue ler (mais de %1 linhas ou mais de %2 MB), por isso fica como está</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>tem mais do que o jogo consegue ler (mais de %n linha ou mais de %1 MB), por isso fica como está</numerusform>
+            <numerusform>tem mais do que o jogo consegue ler (mais de %n linhas ou mais de %1 MB), por isso fica como está</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>tem mais de %1 bytes, muito mais do que uma lista de recordes; muda-o para outro sítio para começar uma lista nova</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>tem mais de %n byte, muito mais do que uma lista de recordes; muda-o para outro sítio para começar uma lista nova</numerusform>
+            <numerusform>tem mais de %n bytes, muito mais do que uma lista de recordes; muda-o para outro sítio para começar uma lista nova</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -553,10 +553,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>диск заполнен</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>он превышает допустимый размер файла (%1 Б)</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>его файл блокировки %1 удалили или заменили, пока игра его держала, поэтому, возможно, в него пишет другая игра</translation>
     </message>
@@ -567,6 +563,14 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>липкий бит (sticky) папки позволяет заменить файл только его владельцу, а тебе нельзя в него записывать</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>он превышает допустимый размер файла (%n байт)</numerusform>
+            <numerusform>он превышает допустимый размер файла (%n байта)</numerusform>
+            <numerusform>он превышает допустимый размер файла (%n байт)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +604,21 @@ Try &apos;%1 --help&apos; for the options.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>щелчки</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>в нём больше, чем игра может прочитать (предел строк: %1, предел размера: %2 МБ), поэтому он остаётся без изменений</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>в нём больше, чем игра может прочитать (больше %n строки или больше %1 МБ), поэтому он остаётся без изменений</numerusform>
+            <numerusform>в нём больше, чем игра может прочитать (больше %n строк или больше %1 МБ), поэтому он остаётся без изменений</numerusform>
+            <numerusform>в нём больше, чем игра может прочитать (больше %n строк или больше %1 МБ), поэтому он остаётся без изменений</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>в нём больше %1 Б — гораздо больше, чем в таблице рекордов; перемести его в другое место, чтобы начать новую таблицу рекордов</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>в нём больше %n байта — гораздо больше, чем в таблице рекордов; перемести его в другое место, чтобы начать новую таблицу рекордов</numerusform>
+            <numerusform>в нём больше %n байт — гораздо больше, чем в таблице рекордов; перемести его в другое место, чтобы начать новую таблицу рекордов</numerusform>
+            <numerusform>в нём больше %n байт — гораздо больше, чем в таблице рекордов; перемести его в другое место, чтобы начать новую таблицу рекордов</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

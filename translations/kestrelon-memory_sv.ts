@@ -554,10 +554,6 @@ Skriv ”%1 --help” för att se alternativen.
         <translation>disken är full</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>den är större än gränsen för filstorlek på %1 byte</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>dess låsfil %1 togs bort eller byttes ut medan spelet höll den, så ett annat spel kanske skriver i den</translation>
     </message>
@@ -568,6 +564,13 @@ Skriv ”%1 --help” för att se alternativen.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>mappens sticky-bit låter bara filens ägare ersätta den, och du får inte skriva i den</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>den är större än gränsen för filstorlek på %n byte</numerusform>
+            <numerusform>den är större än gränsen för filstorlek på %n byte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,13 +604,19 @@ Skriv ”%1 --help” för att se alternativen.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>klick</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>den innehåller mer än spelet kan läsa (mer än %1 rader eller mer än %2 MB), så den lämnas som den är</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>den innehåller mer än spelet kan läsa (mer än %n rad eller mer än %1 MB), så den lämnas som den är</numerusform>
+            <numerusform>den innehåller mer än spelet kan läsa (mer än %n rader eller mer än %1 MB), så den lämnas som den är</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>den innehåller mer än %1 byte, långt mer än en topplista; flytta den någon annanstans för att börja en ny lista</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>den innehåller mer än %n byte, långt mer än en topplista; flytta den någon annanstans för att börja en ny lista</numerusform>
+            <numerusform>den innehåller mer än %n byte, långt mer än en topplista; flytta den någon annanstans för att börja en ny lista</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

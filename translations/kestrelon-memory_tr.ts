@@ -553,10 +553,6 @@ Seçenekleri görmek için “%1 --help” komutunu dene.
         <translation>disk dolu</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>dosya boyutu sınırını aşıyor (sınır: %1 bayt)</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>kilit dosyası %1, oyun onu tutarken silindi ya da değiştirildi; başka bir oyun şu anda ona yazıyor olabilir</translation>
     </message>
@@ -567,6 +563,12 @@ Seçenekleri görmek için “%1 --help” komutunu dene.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>klasörün sticky biti dosyayı yalnızca sahibinin değiştirmesine izin veriyor ve senin ona yazma iznin yok</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>dosya boyutu sınırını aşıyor (sınır: %n bayt)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +602,17 @@ Seçenekleri görmek için “%1 --help” komutunu dene.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>tıklama</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>oyunun okuyabileceğinden fazlasını içeriyor (oyun en çok %1 satır ya da %2 MB okuyabilir), bu yüzden olduğu gibi bırakılıyor</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>oyunun okuyabileceğinden fazlasını içeriyor (oyun en çok %n satır ya da %1 MB okuyabilir), bu yüzden olduğu gibi bırakılıyor</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>içinde %1 bayttan fazlası var, bu bir rekor listesi için çok fazla; yeni bir liste başlatmak için onu başka bir yere taşı</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>içinde %n bayttan fazlası var, bu bir rekor listesi için çok fazla; yeni bir liste başlatmak için onu başka bir yere taşı</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

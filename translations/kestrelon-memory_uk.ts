@@ -553,10 +553,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>диск заповнений</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>він перевищує допустимий розмір файлу (%1 Б)</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>його файл блокування %1 видалили або замінили, поки гра його тримала, тож, можливо, у нього пише інша гра</translation>
     </message>
@@ -567,6 +563,14 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>липкий біт (sticky) теки дозволяє замінити файл лише його власникові, а тобі не можна в нього записувати</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>він перевищує допустимий розмір файлу (%n байт)</numerusform>
+            <numerusform>він перевищує допустимий розмір файлу (%n байти)</numerusform>
+            <numerusform>він перевищує допустимий розмір файлу (%n байтів)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +604,21 @@ Try &apos;%1 --help&apos; for the options.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>клацання</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>у ньому більше, ніж гра може прочитати (межа рядків: %1, межа розміру: %2 МБ), тому його залишено без змін</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>у ньому більше, ніж гра може прочитати (більше ніж %n рядок або більше ніж %1 МБ), тому його залишено без змін</numerusform>
+            <numerusform>у ньому більше, ніж гра може прочитати (більше ніж %n рядки або більше ніж %1 МБ), тому його залишено без змін</numerusform>
+            <numerusform>у ньому більше, ніж гра може прочитати (більше ніж %n рядків або більше ніж %1 МБ), тому його залишено без змін</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>у ньому більше ніж %1 Б — набагато більше, ніж у таблиці рекордів; перемісти його в інше місце, щоб почати нову таблицю рекордів</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>у ньому більше ніж %n байт — набагато більше, ніж у таблиці рекордів; перемісти його в інше місце, щоб почати нову таблицю рекордів</numerusform>
+            <numerusform>у ньому більше ніж %n байти — набагато більше, ніж у таблиці рекордів; перемісти його в інше місце, щоб почати нову таблицю рекордів</numerusform>
+            <numerusform>у ньому більше ніж %n байтів — набагато більше, ніж у таблиці рекордів; перемісти його в інше місце, щоб почати нову таблицю рекордів</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -553,10 +553,6 @@ Try &apos;%1 --help&apos; for the options.
         <translation>磁盘已满</translation>
     </message>
     <message>
-        <source>it is larger than the file size limit of %1 bytes</source>
-        <translation>文件超过了 %1 字节的大小上限</translation>
-    </message>
-    <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
         <translation>游戏持有它的锁文件 %1 时，该文件被删除或替换了，可能有另一个游戏正在写入它</translation>
     </message>
@@ -567,6 +563,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
         <translation>文件夹的粘滞位只允许文件的所有者替换它，而你没有写入它的权限</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than the file size limit of %n bytes</source>
+        <translation>
+            <numerusform>文件超过了 %n 字节的大小上限</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -600,13 +602,17 @@ Try &apos;%1 --help&apos; for the options.
         <comment>the heading&apos;s last word: one word</comment>
         <translation>点击次数</translation>
     </message>
-    <message>
-        <source>it holds more than the game can read (more than %1 lines or more than %2 MB), so it is left as it is</source>
-        <translation>内容超过了游戏能读取的范围（超过 %1 行或超过 %2 MB），因此保持原样</translation>
+    <message numerus="yes">
+        <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
+        <translation>
+            <numerusform>内容超过了游戏能读取的范围（超过 %n 行或超过 %1 MB），因此保持原样</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>it holds more than %1 bytes, far more than a list; move it away to start a new list</source>
-        <translation>内容超过 %1 字节，远超一个排行榜；请把它移到别处，以便开始新的排行榜</translation>
+    <message numerus="yes">
+        <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
+        <translation>
+            <numerusform>内容超过 %n 字节，远超一个排行榜；请把它移到别处，以便开始新的排行榜</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
