@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
     libqt6multimedia6 qt6-qpa-plugins
     tzdata xvfb xauth
-    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n gettext gettext-base
     desktop-file-utils appstream
     fonts-noto-core fonts-noto-cjk
     dpkg-dev debhelper fakeroot file lintian devscripts

@@ -1,14 +1,15 @@
 # Fails when a .ts file is not complete or not up to date with the sources:
 # an entry still unfinished, vanished or obsolete, a text of the sources the
 # file lacks, a translation that loses or adds a placeholder (%1, %n, ...),
-# or a plural form left empty. Each file is updated as a copy with the same lupdate
+# or a plural form left empty; and when a catalog of the kestrelon-memory
+# command lacks one of its messages, leaves it untranslated or fuzzy. Each file is updated as a copy with the same lupdate
 # options the update_translations target uses; the copy must come out
 # unchanged.
 #
 # Run as cmake -DLUPDATE=... -DTS_FILES=... -DSOURCES=... -DOPTIONS=...
-#              -DWORK_DIR=... -P CheckTranslations.cmake
+#              -DWORK_DIR=... -DPO_FILES=... -DLAUNCHER=... -P CheckTranslations.cmake
 # with the lists joined by "|".
-foreach(list TS_FILES SOURCES OPTIONS)
+foreach(list TS_FILES SOURCES OPTIONS PO_FILES)
     string(REPLACE "|" ";" ${list} "${${list}}")
 endforeach()
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -91,6 +92,33 @@ foreach(ts ${TS_FILES})
                                    "target update_translations and translate what it adds\n")
         endif()
     endif()
+endforeach()
+
+# The command's messages are the texts it hands to say in single quotes.
+file(READ ${LAUNCHER} launcher)
+string(REPLACE ";" "{semicolon}" launcher "${launcher}")
+string(REGEX MATCHALL "say '[^']*'" launcher_texts "${launcher}")
+foreach(po ${PO_FILES})
+    get_filename_component(name ${po} NAME)
+    file(READ ${po} content)
+    if(content MATCHES "#, fuzzy")
+        string(APPEND problems "${name}: a fuzzy message\n")
+    endif()
+    foreach(text ${launcher_texts})
+        string(REGEX REPLACE "^say '(.*)'$" "\\1" text "${text}")
+        string(REPLACE "{semicolon}" ";" text "${text}")
+        string(FIND "${content}" "msgid \"${text}\"\nmsgstr \"" at)
+        if(at LESS 0)
+            string(APPEND problems "${name}: lacks \"${text}\"\n")
+            continue()
+        endif()
+        string(LENGTH "msgid \"${text}\"\nmsgstr \"" length)
+        math(EXPR at "${at} + ${length}")
+        string(SUBSTRING "${content}" ${at} 1 next)
+        if(next STREQUAL "\"")
+            string(APPEND problems "${name}: \"${text}\" is not translated\n")
+        endif()
+    endforeach()
 endforeach()
 
 if(problems)

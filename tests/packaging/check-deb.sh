@@ -79,6 +79,7 @@ done <<FILES
 -rw-r--r-- usr/share/icons/hicolor/256x256/apps/example.kestrelon.Memory.png
 -rw-r--r-- usr/share/icons/hicolor/scalable/apps/example.kestrelon.Memory.svg
 -rw-r--r-- usr/share/man/man6/kestrelon-memory.6.gz
+-rw-r--r-- usr/share/locale/de/LC_MESSAGES/kestrelon-memory.mo
 -rw-r--r-- usr/share/doc/kestrelon-memory/copyright
 -rw-r--r-- usr/share/doc/kestrelon-memory/changelog.gz
 FILES

@@ -4,6 +4,8 @@
 # and where the game runs.
 #   tst_launcher.sh <configured launcher> <game folder relative to the launcher's folder>
 #                   <the game's install folder configured into the launcher>
+#                   <message catalogs' folder relative to the launcher's folder>
+#                   <the built message catalogs>
 # The launcher's copies are told that the game is installed in a folder of the
 # test's own, so the verdict is the same whether or not the game is installed
 # on this machine.
@@ -11,6 +13,8 @@ set -u
 launcher_source="$1"
 game_from_launcher="$2"
 configured_install_dir="$3"
+locale_from_launcher="$4"
+built_locale="$5"
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
 root="$(cd "$root" && pwd -P)"
@@ -78,6 +82,8 @@ run_case() {
 
 install_pair "$root/prefix/bin"
 launcher="$root/prefix/bin/kestrelon-memory"
+mkdir -p "$(dirname "$root/prefix/bin/$locale_from_launcher")"
+ln -s "$built_locale" "$root/prefix/bin/$locale_from_launcher"
 data=.local/share/kestrelon-memory
 
 # Where the data folder goes. XDG_DATA_HOME counts only when it is an absolute
@@ -139,6 +145,22 @@ cannot-create HOME=$root/h10,XDG_DATA_HOME=$root/blocker 1
 no-home       ,                                          1
 relative-home HOME=home                                  1
 CASES
+# The messages speak the game's language: that of --language, else the
+# locale's (generated or not); English stays as it was.
+while read -r name env_words option expected; do
+    case_env="$(eval "echo $env_words" | tr , ' ')"
+    [ "$option" != - ] || option=""
+    # shellcheck disable=SC2086 # no option is no argument
+    run_case "$name" - 1 "$launcher" $option
+    expected="kestrelon-memory: $(printf '%s' "$expected" | sed "s|\$root|$root|")"
+    said="$(tail -n 1 "$root/$name.log")"
+    [ "$said" = "$expected" ] || fail "$name: said '$said', expected '$expected'"
+done <<'CASES'
+english  LANG=C.UTF-8                       -               cannot find the data folder: HOME is unset or not an absolute path, and XDG_DATA_HOME is not an absolute path either
+locale   LANG=de_DE.UTF-8                   -               der Datenordner ist nicht zu finden: HOME ist nicht gesetzt oder kein absoluter Pfad, und XDG_DATA_HOME ist auch kein absoluter Pfad
+option   LANG=de_DE.UTF-8,HOME=$root/blocker --language=pl  nie można utworzyć folderu z danymi $root/blocker/.local/share/kestrelon-memory ani do niego wejść
+CASES
+
 # No game beside the launcher: it runs the one in its install folder, or says
 # that there is none, whatever a game installed elsewhere (here one laid out
 # like the host's) would offer.
