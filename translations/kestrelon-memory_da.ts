@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>Forlagets &amp;websted</translation>
+        <translation>Forlagets &amp;hjemmeside</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation>Ledig &amp;hukommelse og processorer</translation>
+        <translation>&amp;Ledig hukommelse og processorer</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Spillet kan ikke bruge sin mappe: %1. Det viser sine indbyggede billeder og gemmer ingenting, så intet resultat fra denne gang bliver gemt.</translation>
+        <translation>Spillet kan ikke bruge sin mappe: %1. Det viser sine indbyggede billeder og skriver ikke noget i mappen, så ingen resultater bliver gemt denne gang.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Billederne kunne ikke skrives til %1, så spillet viser sine indbyggede kopier.
+        <translation>Billederne kunne ikke skrives til %1, så spillet viser sine indbyggede billeder i stedet.
 %2</translation>
     </message>
     <message>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Spillet kan ikke skrive i sin mappe %1 (%2), så det tæller ingen spil i nog.txt og gemmer ingen resultater i highscore.txt der; det viser listen, som den er.</translation>
+        <translation>Spillet kan ikke skrive i sin mappe %1 (%2), så det tæller ingen spil i nog.txt og gemmer ingen resultater i highscore.txt der; det viser toplisten, som den er.</translation>
     </message>
 </context>
 <context>
@@ -334,9 +334,8 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Et vendespil med kort: find de atten par
-blandt seksogtredive kort. Spillet gemmer sine billeder,
-toplisten og spiltælleren
+        <translation>Et vendespil med kort: find de atten par blandt seksogtredive kort.
+Spillet gemmer sine billeder, sin topliste og sin spiltæller
 i den mappe, det startes fra.</translation>
     </message>
     <message>
@@ -499,7 +498,7 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>der ligger en sokkel (socket) i stedet</translation>
+        <translation>der ligger en sokkel i stedet</translation>
     </message>
     <message>
         <source>a device is in its place</source>
@@ -511,7 +510,7 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>den er et link til %1, og spillet følger ingen links</translation>
+        <translation>det er et link til %1, og spillet følger ingen links</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -555,7 +554,7 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>dens låsefil %1 blev fjernet eller udskiftet, mens spillet holdt den, så et andet spil skriver måske i den</translation>
+        <translation>dens låsefil %1 blev fjernet eller udskiftet, mens spillet brugte den, så et andet spil skriver måske i den</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -563,13 +562,13 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>mappens sticky-bit lader kun filens ejer erstatte den, og du må ikke skrive i den</translation>
+        <translation>mappen er indstillet, så kun filens ejer må erstatte den, og du må ikke skrive i den</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>den er større end grænsen for filstørrelse på %n byte</numerusform>
-            <numerusform>den er større end grænsen for filstørrelse på %n byte</numerusform>
+            <numerusform>den er større end den største tilladte filstørrelse på %n byte</numerusform>
+            <numerusform>den er større end den største tilladte filstørrelse på %n byte</numerusform>
         </translation>
     </message>
 </context>

@@ -140,15 +140,15 @@
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;Mail an den Verlag</translation>
+        <translation>&amp;E-Mail an den Verlag</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>Bestenliste &amp;zeigen</translation>
+        <translation>Bestenliste &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>Bestenliste &amp;ausblenden</translation>
+        <translation>Bestenliste aus&amp;blenden</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation>Nach Zei&amp;t sortieren</translation>
+        <translation>Nach &amp;Zeit sortieren</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>S&amp;pende</translation>
+        <translation>&amp;Spende</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Das Spiel kann seinen Ordner nicht benutzen: %1. Es zeigt seine eingebauten Bilder und speichert nichts, deshalb wird diesmal kein Ergebnis aufgehoben.</translation>
+        <translation>Das Spiel kann seinen Ordner nicht benutzen: %1. Es zeigt seine eingebauten Bilder und speichert nichts, deshalb bleibt diesmal kein Ergebnis erhalten.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation>Warte, bis ein anderes Spiel in diesem Ordner mit %1 fertig ist …</translation>
+        <translation>Warten, bis ein anderes Spiel in diesem Ordner mit %1 fertig ist …</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
@@ -334,7 +334,7 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Ein Kartenspiel fürs Gedächtnis: Finde die achtzehn Paare
+        <translation>Ein Gedächtnisspiel mit Karten: Finde die achtzehn Paare
 unter sechsunddreißig Karten. Das Spiel bewahrt seine Bilder,
 die Bestenliste und den Spielzähler in dem Ordner auf,
 in dem es gestartet wird.</translation>
@@ -349,7 +349,7 @@ in dem es gestartet wird.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Stellt die Sprache CODE ein, eine von: %1. Ohne diese Option spricht das Spiel die Sprache des Desktops, sonst Englisch.</translation>
+        <translation>Stellt die Sprache CODE ein, möglich sind: %1. Ohne diese Option spricht das Spiel die Sprache des Desktops oder, wenn es die nicht kann, Englisch.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -433,7 +433,7 @@ Try &apos;%1 --help&apos; for the options.
          %1
          unterstützen, damit noch mehr kostenlose
          Computer- und Handyspiele entstehen können.
-         Deine Spende geht an
+         Bitte spende auf das Konto
          %2.
          Viel Freude!</translation>
     </message>
@@ -491,15 +491,15 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>ein anderes Spiel benutzt sie gerade, versuch es bitte noch einmal</translation>
+        <translation>ein anderes Spiel benutzt die Datei gerade, versuch es bitte noch einmal</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>keine Berechtigung, ihre Sperrdatei %1 zu öffnen</translation>
+        <translation>keine Berechtigung, die Sperrdatei %1 zu öffnen</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>ihre Sperrdatei %1 ist nicht verwendbar: %2</translation>
+        <translation>die Sperrdatei %1 ist nicht verwendbar: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -507,27 +507,27 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation>an ihrer Stelle ist ein Ordner</translation>
+        <translation>unter diesem Namen liegt ein Ordner</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>an ihrer Stelle ist eine FIFO (benannte Pipe)</translation>
+        <translation>unter diesem Namen liegt eine benannte Pipe (FIFO)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>an ihrer Stelle ist ein Socket</translation>
+        <translation>unter diesem Namen liegt ein Socket</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>an ihrer Stelle ist ein Gerät</translation>
+        <translation>unter diesem Namen liegt eine Gerätedatei</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation>an ihrer Stelle ist etwas anderes als eine Datei</translation>
+        <translation>unter diesem Namen liegt etwas anderes als eine Datei</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>sie ist eine Verknüpfung auf %1, und das Spiel folgt keinen Verknüpfungen</translation>
+        <translation>die Datei ist eine Verknüpfung zu %1, und das Spiel folgt keinen Verknüpfungen</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -547,7 +547,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>%1 konnte nicht aufbewahrt werden: %2</translation>
+        <translation>%1 konnte nicht weitergeführt werden: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
@@ -555,21 +555,21 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>ihre Sperrdatei %1 wurde entfernt oder ersetzt, während das Spiel sie hielt; vielleicht schreibt gerade ein anderes Spiel hinein</translation>
+        <translation>die Sperrdatei %1 wurde entfernt oder ersetzt, während das Spiel sie benutzte; vielleicht schreibt gerade ein anderes Spiel in die Datei</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>gleich nach dem Schreiben stand etwas anderes an ihrer Stelle</translation>
+        <translation>gleich nach dem Schreiben lag unter diesem Namen etwas anderes</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>das Sticky-Bit des Ordners erlaubt nur der Besitzerin oder dem Besitzer der Datei, sie zu ersetzen, und du darfst sie nicht schreiben</translation>
+        <translation>das Sticky-Bit des Ordners erlaubt nur der Besitzerin oder dem Besitzer der Datei, sie zu ersetzen, und du darfst sie nicht ändern</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>sie ist größer als die Dateigrößengrenze von %n Byte</numerusform>
-            <numerusform>sie ist größer als die Dateigrößengrenze von %n Bytes</numerusform>
+            <numerusform>die Datei ist größer als die erlaubte Höchstgröße von %n Byte</numerusform>
+            <numerusform>die Datei ist größer als die erlaubte Höchstgröße von %n Bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -607,15 +607,15 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>sie enthält mehr, als das Spiel lesen kann (mehr als %n Zeile oder mehr als %1 MB), deshalb bleibt sie, wie sie ist</numerusform>
-            <numerusform>sie enthält mehr, als das Spiel lesen kann (mehr als %n Zeilen oder mehr als %1 MB), deshalb bleibt sie, wie sie ist</numerusform>
+            <numerusform>die Datei enthält mehr, als das Spiel lesen kann (mehr als %n Zeile oder mehr als %1 MB), deshalb bleibt sie unverändert</numerusform>
+            <numerusform>die Datei enthält mehr, als das Spiel lesen kann (mehr als %n Zeilen oder mehr als %1 MB), deshalb bleibt sie unverändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>sie enthält mehr als %n Byte, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
-            <numerusform>sie enthält mehr als %n Bytes, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
+            <numerusform>die Datei enthält mehr als %n Byte, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
+            <numerusform>die Datei enthält mehr als %n Bytes, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
         </translation>
     </message>
 </context>

@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>&amp;Doneren</translation>
+        <translation>&amp;Donatie</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Het spel kan zijn map niet gebruiken: %1. Het toont zijn ingebouwde afbeeldingen en bewaart niets, dus deze keer blijft geen uitslag bewaard.</translation>
+        <translation>Het spel kan zijn map niet gebruiken: %1. Het toont zijn ingebouwde afbeeldingen en slaat niets op, dus deze keer wordt geen uitslag bewaard.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>De afbeeldingen konden niet in %1 worden geschreven, dus het spel toont zijn ingebouwde kopieën.
+        <translation>De afbeeldingen konden niet in %1 worden geschreven, dus toont het spel zijn ingebouwde kopieën.
 %2</translation>
     </message>
     <message>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Het spel kan niet in zijn map %1 schrijven (%2), dus telt het daar geen spel in nog.txt en bewaart het geen uitslag in highscore.txt; het toont de lijst zoals die is.</translation>
+        <translation>Het spel kan niet in zijn map %1 schrijven (%2), dus telt het daar geen spel in nog.txt en bewaart het geen uitslag in highscore.txt; het toont de topscores zoals ze zijn.</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation>De afbeelding %1 is beschadigd in het programma.</translation>
+        <translation>De afbeelding %1 in het programma is beschadigd.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
@@ -348,14 +348,14 @@ de topscores en de spelteller in de map waarin het wordt gestart.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Spreekt de taal CODE, een van: %1. Zonder deze optie spreekt het spel de taal van het bureaublad, of anders Engels.</translation>
+        <translation>Gebruikt de taal CODE, een van: %1. Zonder deze optie spreekt het spel de taal van het bureaublad, of anders Engels.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>%1: %2
-Probeer ‘%1 --help’ voor de opties.
+‘%1 --help’ toont de opties.
 </translation>
     </message>
     <message>
@@ -431,8 +431,8 @@ Probeer ‘%1 --help’ voor de opties.
          kun je
          %1
          steunen, zodat er nog meer gratis
-         computer- en mobiele spellen kunnen komen.
-         Je bijdrage is welkom op
+         computer- en telefoonspellen gemaakt kunnen worden.
+         Je bijdrage is welkom op rekening
          %2.
          Veel plezier!</translation>
     </message>
@@ -490,7 +490,7 @@ Probeer ‘%1 --help’ voor de opties.
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>een ander spel gebruikt het al, probeer het straks opnieuw</translation>
+        <translation>een ander spel gebruikt het bestand nu, probeer het straks opnieuw</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
@@ -518,7 +518,7 @@ Probeer ‘%1 --help’ voor de opties.
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>op die plek staat een apparaat</translation>
+        <translation>op die plek staat een apparaatbestand</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -526,7 +526,7 @@ Probeer ‘%1 --help’ voor de opties.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>het is een koppeling naar %1, en het spel volgt geen koppelingen</translation>
+        <translation>het bestand is een koppeling naar %1, en het spel volgt geen koppelingen</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -546,7 +546,7 @@ Probeer ‘%1 --help’ voor de opties.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>Kon %1 niet bewaren: %2</translation>
+        <translation>Kon %1 niet bijhouden: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
@@ -554,7 +554,7 @@ Probeer ‘%1 --help’ voor de opties.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>het vergrendelbestand %1 is verwijderd of vervangen terwijl het spel het vasthield, dus misschien schrijft een ander spel erin</translation>
+        <translation>het vergrendelbestand %1 is verwijderd of vervangen terwijl het spel het gebruikte, dus misschien schrijft een ander spel nu in het bestand</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -562,13 +562,13 @@ Probeer ‘%1 --help’ voor de opties.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>door het sticky-bit van de map mag alleen de eigenaar van het bestand het vervangen, en jij mag het niet schrijven</translation>
+        <translation>door de sticky bit van de map mag alleen de eigenaar van het bestand het vervangen, en jij mag het niet wijzigen</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>het is groter dan de maximale bestandsgrootte van %n byte</numerusform>
-            <numerusform>het is groter dan de maximale bestandsgrootte van %n bytes</numerusform>
+            <numerusform>het bestand is groter dan toegestaan (maximaal %n byte)</numerusform>
+            <numerusform>het bestand is groter dan toegestaan (maximaal %n bytes)</numerusform>
         </translation>
     </message>
 </context>
@@ -597,7 +597,7 @@ Probeer ‘%1 --help’ voor de opties.
     </message>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>De spelteller %1 bevat ‘%2’, dat is geen getal; het tellen begint weer bij 1.</translation>
+        <translation>De spelteller %1 bevat ‘%2’, dat is geen getal; de telling begint weer bij 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
@@ -606,15 +606,15 @@ Probeer ‘%1 --help’ voor de opties.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>het bevat meer dan het spel kan lezen (meer dan %n regel of meer dan %1 MB), dus het blijft zoals het is</numerusform>
-            <numerusform>het bevat meer dan het spel kan lezen (meer dan %n regels of meer dan %1 MB), dus het blijft zoals het is</numerusform>
+            <numerusform>het bestand bevat meer dan het spel kan lezen (meer dan %n regel of meer dan %1 MB), dus het blijft zoals het is</numerusform>
+            <numerusform>het bestand bevat meer dan het spel kan lezen (meer dan %n regels of meer dan %1 MB), dus het blijft zoals het is</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>het bevat meer dan %n byte, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</numerusform>
-            <numerusform>het bevat meer dan %n bytes, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</numerusform>
+            <numerusform>het bestand bevat meer dan %n byte, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</numerusform>
+            <numerusform>het bestand bevat meer dan %n bytes, veel meer dan een lijst met topscores; verplaats het ergens anders heen om een nieuwe lijst te beginnen</numerusform>
         </translation>
     </message>
 </context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Formgivarens bild</translation>
+        <translation>Designerns bild</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation>&amp;Formgivare</translation>
+        <translation>&amp;Designer</translation>
     </message>
     <message>
         <source>&amp;New list</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>&amp;Donation</translation>
+        <translation>D&amp;onation</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Spelet kan inte använda sin mapp: %1. Det visar sina inbyggda bilder och sparar ingenting, så inget resultat från den här omgången sparas.</translation>
+        <translation>Spelet kan inte använda sin mapp: %1. Det visar sina inbyggda bilder och skriver ingenting i mappen, så inga resultat sparas den här gången.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Bilderna kunde inte skrivas till %1, så spelet visar sina inbyggda kopior.
+        <translation>Bilderna kunde inte skrivas till %1, så spelet visar sina inbyggda bilder i stället.
 %2</translation>
     </message>
     <message>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Kort rad %1, kolumn %2: nedvänt</translation>
+        <translation>Kort i rad %1, kolumn %2: nedvänt</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Kort rad %1, kolumn %2, uppvänt: %3</translation>
+        <translation>Kort i rad %1, kolumn %2, uppvänt: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Kort rad %1, kolumn %2, hittat: %3</translation>
+        <translation>Kort i rad %1, kolumn %2, hittat: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Spelet kan inte skriva i sin mapp %1 (%2), så det räknar inga spel i nog.txt och sparar inga resultat i highscore.txt där; det visar listan som den är.</translation>
+        <translation>Spelet kan inte skriva i sin mapp %1 (%2), så det räknar inga spel i nog.txt och sparar inga resultat i highscore.txt där; det visar topplistan som den är.</translation>
     </message>
 </context>
 <context>
@@ -334,9 +334,8 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Ett memoryspel med kort: hitta de arton paren
-bland trettiosex kort. Spelet sparar sina bilder,
-topplistan och spelräknaren
+        <translation>Ett memoryspel med kort: hitta de arton paren bland trettiosex kort.
+Spelet sparar sina bilder, sin topplista och sin spelräknare
 i mappen där det startas.</translation>
     </message>
     <message>
@@ -397,7 +396,7 @@ Skriv ”%1 --help” för att se alternativen.
    och klicka sedan på OK!
 2. Klicka på korten och hitta paren.
 3. Spela med ljud eller utan ljud, som du vill.
-4. När du har hittat alla par
+4. När du har hittat alla par,
    visas topplistan.
 5. Vill du spela igen klickar du på ”Nytt spel”,
    vill du sluta klickar du på ”Avsluta”.
@@ -499,7 +498,7 @@ Skriv ”%1 --help” för att se alternativen.
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>på dess plats finns en socket</translation>
+        <translation>på dess plats finns ett uttag</translation>
     </message>
     <message>
         <source>a device is in its place</source>
@@ -511,7 +510,7 @@ Skriv ”%1 --help” för att se alternativen.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>den är en länk till %1, och spelet följer inga länkar</translation>
+        <translation>det är en länk till %1, och spelet följer inga länkar</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -555,21 +554,21 @@ Skriv ”%1 --help” för att se alternativen.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>dess låsfil %1 togs bort eller byttes ut medan spelet höll den, så ett annat spel kanske skriver i den</translation>
+        <translation>dess låsfil %1 togs bort eller byttes ut medan spelet använde den, så ett annat spel kanske skriver i den</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>något annat tog dess plats direkt efter att den skrevs</translation>
+        <translation>något annat tog dess plats direkt efter att den hade skrivits</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>mappens sticky-bit låter bara filens ägare ersätta den, och du får inte skriva i den</translation>
+        <translation>mappen är inställd så att bara filens ägare får ersätta den, och du får inte skriva i den</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>den är större än gränsen för filstorlek på %n byte</numerusform>
-            <numerusform>den är större än gränsen för filstorlek på %n byte</numerusform>
+            <numerusform>den är större än den största tillåtna filstorleken på %n byte</numerusform>
+            <numerusform>den är större än den största tillåtna filstorleken på %n byte</numerusform>
         </translation>
     </message>
 </context>
