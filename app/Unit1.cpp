@@ -135,7 +135,12 @@ void TForm1::buildSidePanel(QWidget* board) {
     m_startArea->setWidgetResizable(true);
     Label1->setParent(nullptr);
     m_startArea->setWidget(Label1);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The ranked lists are fixed columns of the list file's characters: they
+    // read from left to right in every language. In a mirrored window the
+    // block keeps to the panel's edge by the board.
+    Label1->setLayoutDirection(Qt::LeftToRight);
+    Label1->setAlignment((isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
+                         Qt::AlignTop);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::Monospace);
     mono.setPointSize(8);

@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextLayout>
 
 namespace {
 
@@ -26,12 +27,54 @@ using layout::Blue;
 using layout::DarkRed;
 using layout::Red;
 
+// How far from its start edge the label puts the character at index of text.
+qreal startOf(const QString& text, qsizetype index, const QFont& font,
+              Qt::LayoutDirection direction) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const qreal x = line.cursorToX(static_cast<int>(index));
+    return direction == Qt::RightToLeft ? line.naturalTextWidth() - x : x;
+}
+
+// The heading's words stand where the English ones stand, over the grid's
+// columns, however long they are in the player's language: before each go as
+// many blanks as reach the English word's place, and at least one. The
+// blanks are measured as the label lays them out, since a blank between
+// words of another script may take that script's font. The English heading
+// comes out as it is.
+QString alignedHeading(const QFont& font, Qt::LayoutDirection direction) {
+    const qreal blank = qMax(1.0, QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
+    QString english;
+    QString shown;
+    for (const scores::HeadingWord& word : scores::headingWords()) {
+        english += QString(word.blanks, QLatin1Char(' '));
+        const qreal place = startOf(english, english.size(), font, Qt::LeftToRight);
+        english += word.english;
+        int blanks = word.blanks;
+        for (int round = 0; round < 3; ++round) {
+            const QString tried = shown + QString(blanks, QLatin1Char(' ')) + word.translated;
+            const qreal at = startOf(tried, tried.size() - word.translated.size(), font, direction);
+            const int more = qRound((place - at) / blank);
+            if (more == 0) {
+                break;
+            }
+            blanks = qMax(shown.isEmpty() ? 0 : 1, blanks + more);
+        }
+        shown += QString(blanks, QLatin1Char(' ')) + word.translated;
+    }
+    return shown;
+}
+
 // The heading spaces its words with runs of blanks; widen or narrow the
-// blanks so that its last word ("clicks") stands over the grid's last column
-// in whatever font the desktop gives.
-void alignHeading(QLabel* label, const QTableWidget* grid) {
-    const QString heading = scores::heading();
-    const int clicksAt = static_cast<int>(heading.lastIndexOf(QLatin1Char(' '))) + 1;
+// blanks so that its last word ("clicks", from clicksAt) stands over the
+// grid's last column in whatever font the desktop gives.
+void alignHeading(QLabel* label, const QTableWidget* grid, int clicksAt) {
+    const QString heading = label->text();
     const int blanks = static_cast<int>(heading.left(clicksAt).count(QLatin1Char(' ')));
     QFont font = label->font();
     font.setWordSpacing(0);
@@ -40,7 +83,10 @@ void alignHeading(QLabel* label, const QTableWidget* grid) {
     for (int c = 0; c < layout::GridColumns - 1; ++c) {
         target += grid->columnWidth(c);
     }
-    target += grid->x() - label->x();
+    // From the label's start to the grid's: the left edges, or the right ones
+    // in a mirrored window.
+    target += label->isRightToLeft() ? label->geometry().right() - grid->geometry().right()
+                                     : grid->x() - label->x();
     font.setWordSpacing(static_cast<qreal>(target - natural) / blanks);
     label->setFont(font);
 }
@@ -51,8 +97,12 @@ void showHeading(QLabel* label, const QTableWidget* grid) {
     QFont font = label->font();
     font.setPointSize(11);
     label->setFont(font);
-    label->setText(scores::heading());
-    alignHeading(label, grid);
+    font.setWordSpacing(0);
+    const QString heading = alignedHeading(font, label->layoutDirection());
+    label->setText(heading);
+    alignHeading(
+        label, grid,
+        static_cast<int>(heading.size() - scores::headingWords().last().translated.size()));
 }
 
 } // namespace
@@ -158,7 +208,10 @@ void TForm1::highscoresoff1Click() {
 
 void TForm1::showRanking(const QString& rankedText) {
     Label1->show();
-    Label1->setText(Label1->text() + rankedText);
+    // A right-to-left start line would draw the list's first rank into its
+    // run; the mark ends that run.
+    const QString runEnd = isRightToLeft() ? QStringLiteral("\u200E") : QString();
+    Label1->setText(Label1->text() + runEnd + rankedText);
 }
 
 void TForm1::sort() {

@@ -94,15 +94,26 @@ QString resultLine(const QString& finishTime, const QString& elapsed, const QStr
         .arg(finishTime, elapsed, clickText);
 }
 
-QString heading() {
+QList<HeadingWord> headingWords() {
     // Each word is translated alone; the runs of blanks between them stay.
-    // The last word is one word in every language: the window lines it up
-    // over the last column.
-    return QStringLiteral("      ") + QCoreApplication::translate("scores", "name") +
-           QString(41, QLatin1Char(' ')) + QCoreApplication::translate("scores", "time needed") +
-           QString(11, QLatin1Char(' ')) + QCoreApplication::translate("scores", "date") +
-           QString(13, QLatin1Char(' ')) +
-           QCoreApplication::translate("scores", "clicks", "the heading's last word: one word");
+    const auto word = [](const char* english, const QString& translated, int blanks) {
+        return HeadingWord{QString::fromLatin1(english), translated, blanks};
+    };
+    return {
+        word("name", QCoreApplication::translate("scores", "name"), 6),
+        word("time needed", QCoreApplication::translate("scores", "time needed"), 41),
+        word("date", QCoreApplication::translate("scores", "date"), 11),
+        word("clicks",
+             QCoreApplication::translate("scores", "clicks", "the heading's last word: one word"),
+             13)};
+}
+
+QString heading() {
+    QString text;
+    for (const HeadingWord& word : headingWords()) {
+        text += QString(word.blanks, QLatin1Char(' ')) + word.translated;
+    }
+    return text;
 }
 
 } // namespace scores

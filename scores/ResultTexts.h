@@ -3,6 +3,7 @@
 // Qt
 #include <QDate>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QTime>
 
@@ -46,5 +47,14 @@ QString resultLine(const QString& finishTime, const QString& elapsed, const QStr
 
 // The heading above the table columns (96 characters in English).
 QString heading();
+
+// The heading's words: each in English and in the player's language, with the
+// blanks before it in the English heading.
+struct HeadingWord {
+    QString english;
+    QString translated;
+    int blanks;
+};
+QList<HeadingWord> headingWords();
 
 } // namespace scores

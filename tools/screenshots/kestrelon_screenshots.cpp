@@ -1,6 +1,8 @@
-// Plays a fixed game in a throw-away working directory and saves two pictures
-// of the main window: board.png mid-game and ending.png after the last pair.
-// The window speaks the user's language, as the game does (LANGUAGE=de ...).
+// Plays a fixed game in a throw-away working directory and saves pictures of
+// the main window, board.png mid-game and ending.png after the last pair, and
+// of two message boxes, instructions.png and donation.png. The window speaks
+// the user's language, as the game does (LANGUAGE=de ...), and is mirrored
+// under a right-to-left one.
 //
 //   kestrelon-screenshots <output folder>
 
@@ -40,12 +42,34 @@ class SilentSound : public SoundPlayer {
     void play(const QString&) override {}
 };
 
-// Message boxes would block the run; their texts go to the error stream instead.
-class StderrDialogs : public Dialogs {
+// Message boxes would block the run; their texts go to the error stream
+// instead, unless a picture of the next one is asked for: then it is shown as
+// the game shows it, saved once painted, and closed.
+class GrabbingDialogs : public Dialogs {
   public:
-    void message(const QString& caption, const QString& text, Icon) override {
-        QTextStream(stderr) << "[" << caption << "] " << text << '\n';
+    void setParent(QWidget* parent) { m_real.setParent(parent); }
+    void grabNextAs(const QString& path) { m_grabAs = path; }
+    bool grabbed() const { return m_grabbed; }
+    void message(const QString& caption, const QString& text, Icon icon) override {
+        if (m_grabAs.isEmpty()) {
+            QTextStream(stderr) << "[" << caption << "] " << text << '\n';
+            return;
+        }
+        const QString path = std::exchange(m_grabAs, QString());
+        QTimer::singleShot(300, [this, path] {
+            QWidget* box = QApplication::activeModalWidget();
+            m_grabbed = box && box->grab().save(path, "PNG");
+            if (box) {
+                box->close();
+            }
+        });
+        m_real.message(caption, text, icon);
     }
+
+  private:
+    WidgetDialogs m_real;
+    QString m_grabAs;
+    bool m_grabbed = false;
 };
 
 class NoDesktop : public Desktop {
@@ -104,6 +128,7 @@ int main(int argc, char* argv[]) {
     i18n::Translation translation(i18n::choose(QString(), QLocale::system().uiLanguages()));
     QApplication app(argc, argv);
     translation.install();
+    QGuiApplication::setLayoutDirection(QLocale(translation.language()).textDirection());
     if (argc != 2) {
         QTextStream(stderr) << "usage: kestrelon-screenshots <output folder>\n";
         return 2;
@@ -122,7 +147,7 @@ int main(int argc, char* argv[]) {
 
     InstantPause pause;
     SilentSound sound;
-    StderrDialogs dialogs;
+    GrabbingDialogs dialogs;
     NoDesktop desktop;
     FixedSystemInfo system;
     LocalClock clock;
@@ -131,6 +156,7 @@ int main(int argc, char* argv[]) {
     game::GameState state;
     state.seed = 12345;
     TForm1 window(state, services);
+    dialogs.setParent(&window);
     window.show();
     settle(500);
 
@@ -165,6 +191,17 @@ int main(int argc, char* argv[]) {
     }
     if (!save(window, out, QStringLiteral("ending.png"))) {
         return 1;
+    }
+    for (const auto& [name, open] :
+         {std::pair{QStringLiteral("instructions.png"), &TForm1::instructions1Click},
+          std::pair{QStringLiteral("donation.png"), &TForm1::donation1Click}}) {
+        dialogs.grabNextAs(out.filePath(name));
+        (window.*open)();
+        if (!dialogs.grabbed()) {
+            QTextStream(stderr) << "cannot write " << out.filePath(name) << '\n';
+            return 1;
+        }
+        QTextStream(stdout) << "wrote " << out.filePath(name) << '\n';
     }
     window.close();
     return 0;
