@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>O jogo não consegue usar a sua pasta: %1. Mostra as imagens incorporadas e não grava nada, por isso nenhum resultado desta vez é guardado.</translation>
+        <translation>O jogo não consegue usar a sua pasta: %1. Por isso, mostra as imagens incorporadas e não grava nada; nenhum resultado desta sessão fica guardado.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>O jogo não consegue gravar na sua pasta %1 (%2), por isso não conta nenhum jogo em nog.txt nem guarda nenhum resultado em highscore.txt; mostra a lista tal como está.</translation>
+        <translation>O jogo não consegue gravar na pasta %1 (%2). Por isso, não conta nenhum jogo em nog.txt nem guarda nenhum resultado em highscore.txt; a lista fica tal como está.</translation>
     </message>
 </context>
 <context>
@@ -335,9 +335,8 @@
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
         <translation>Um jogo de memória com cartas: encontra os dezoito pares
-entre trinta e seis cartas. O jogo guarda as imagens,
-os recordes e o contador de jogos
-na pasta onde é iniciado.</translation>
+entre trinta e seis cartas. O jogo guarda as imagens, os recordes
+e o contador de jogos na pasta onde é iniciado.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
@@ -396,7 +395,7 @@ Experimenta «%1 --help» para ver as opções.
 1. Primeiro escreve o teu nome na linha de baixo
    e depois clica em OK!
 2. Clica nas cartas e encontra os pares.
-3. Joga com som ou sem som, como preferires.
+3. Escolhe «Com som» ou «Sem som», como preferires.
 4. Quando encontrares todos os pares,
    aparecem os recordes.
 5. Para jogar outra vez, clica em «Novo jogo»;
@@ -479,11 +478,11 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>sem permissão para abrir o seu ficheiro de bloqueio %1</translation>
+        <translation>sem permissão para abrir o ficheiro de bloqueio %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>o seu ficheiro de bloqueio %1 não pode ser usado: %2</translation>
+        <translation>o ficheiro de bloqueio %1 não pode ser usado: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -499,7 +498,7 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>no seu lugar está um socket</translation>
+        <translation>no seu lugar está um ponto de comunicação (socket)</translation>
     </message>
     <message>
         <source>a device is in its place</source>
@@ -531,15 +530,15 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>Não foi possível manter %1: %2</translation>
+        <translation>Não foi possível continuar a usar %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>a pasta onde foi iniciado já não existe</translation>
+        <translation>a pasta onde o jogo foi iniciado já não existe</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>não é possível abrir a pasta onde foi iniciado (%1)</translation>
+        <translation>não é possível abrir a pasta onde o jogo foi iniciado (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
@@ -555,7 +554,7 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>o seu ficheiro de bloqueio %1 foi removido ou substituído enquanto o jogo o tinha, por isso talvez outro jogo esteja a gravá-lo</translation>
+        <translation>o ficheiro de bloqueio %1 foi removido ou substituído enquanto o jogo o estava a usar, por isso talvez outro jogo esteja a gravar no ficheiro</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -563,13 +562,13 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>o sticky bit da pasta só deixa o dono do ficheiro substituí-lo, e tu não tens permissão para o gravar</translation>
+        <translation>a pasta está protegida (sticky bit): só o dono do ficheiro o pode substituir, e não tens permissão para o gravar</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>é maior do que o limite de tamanho de ficheiro de %n byte</numerusform>
-            <numerusform>é maior do que o limite de tamanho de ficheiro de %n bytes</numerusform>
+            <numerusform>o ficheiro é maior do que o limite de tamanho de ficheiro de %n byte</numerusform>
+            <numerusform>o ficheiro é maior do que o limite de tamanho de ficheiro de %n bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -607,15 +606,15 @@ Experimenta «%1 --help» para ver as opções.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>tem mais do que o jogo consegue ler (mais de %n linha ou mais de %1 MB), por isso fica como está</numerusform>
-            <numerusform>tem mais do que o jogo consegue ler (mais de %n linhas ou mais de %1 MB), por isso fica como está</numerusform>
+            <numerusform>o ficheiro tem mais do que o jogo consegue ler (mais de %n linha ou mais de %1 MB), por isso fica como está</numerusform>
+            <numerusform>o ficheiro tem mais do que o jogo consegue ler (mais de %n linhas ou mais de %1 MB), por isso fica como está</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>tem mais de %n byte, muito mais do que uma lista de recordes; muda-o para outro sítio para começar uma lista nova</numerusform>
-            <numerusform>tem mais de %n bytes, muito mais do que uma lista de recordes; muda-o para outro sítio para começar uma lista nova</numerusform>
+            <numerusform>o ficheiro tem mais de %n byte, muito mais do que uma lista de recordes; muda-o para outro sítio para começar uma lista nova</numerusform>
+            <numerusform>o ficheiro tem mais de %n bytes, muito mais do que uma lista de recordes; muda-o para outro sítio para começar uma lista nova</numerusform>
         </translation>
     </message>
 </context>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>Hora de início e recordes em ordem</translation>
+        <translation>Hora de início e recordes ordenados</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>O jogo não consegue usar a pasta dele: %1. Ele mostra as imagens embutidas e não salva nada, então nenhum resultado desta vez será guardado.</translation>
+        <translation>O jogo não consegue usar a pasta dele: %1. Por isso, mostra as imagens embutidas e não salva nada; nenhum resultado desta sessão será guardado.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>O jogo não consegue gravar na pasta dele %1 (%2), então não conta nenhuma partida em nog.txt nem guarda nenhum resultado em highscore.txt; ele mostra a lista como está.</translation>
+        <translation>O jogo não consegue gravar na pasta %1 (%2). Por isso, não conta nenhuma partida em nog.txt nem guarda nenhum resultado em highscore.txt; a lista aparece como está.</translation>
     </message>
 </context>
 <context>
@@ -335,9 +335,8 @@
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
         <translation>Um jogo da memória com cartas: encontre os dezoito pares
-entre trinta e seis cartas. O jogo guarda as imagens,
-os recordes e o contador de partidas
-na pasta em que é iniciado.</translation>
+entre trinta e seis cartas. O jogo guarda as imagens, os recordes
+e o contador de partidas na pasta em que é iniciado.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
@@ -396,7 +395,7 @@ Use “%1 --help” para ver as opções.
 1. Primeiro digite seu nome na linha de baixo
    e clique em OK!
 2. Clique nas cartas e encontre os pares.
-3. Jogue com som ou sem som, como preferir.
+3. Escolha “Com som” ou “Sem som”, como preferir.
 4. Quando você encontrar todos os pares,
    os recordes aparecem.
 5. Para jogar de novo, clique em “Novo jogo”;
@@ -531,15 +530,15 @@ Use “%1 --help” para ver as opções.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>Não foi possível manter %1: %2</translation>
+        <translation>Não foi possível continuar usando %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>a pasta em que ele foi iniciado não existe mais</translation>
+        <translation>a pasta em que o jogo foi iniciado não existe mais</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>não é possível abrir a pasta em que ele foi iniciado (%1)</translation>
+        <translation>não é possível abrir a pasta em que o jogo foi iniciado (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
@@ -555,7 +554,7 @@ Use “%1 --help” para ver as opções.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>o arquivo de bloqueio %1 foi removido ou trocado enquanto o jogo o segurava, então talvez outra partida esteja gravando nele</translation>
+        <translation>o arquivo de bloqueio %1 foi removido ou trocado enquanto o jogo o usava, então talvez outra partida esteja gravando no arquivo</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -563,13 +562,13 @@ Use “%1 --help” para ver as opções.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>o sticky bit da pasta só deixa o dono do arquivo substituí-lo, e você não tem permissão para gravá-lo</translation>
+        <translation>a pasta está protegida (sticky bit): só o dono do arquivo pode substituí-lo, e você não tem permissão para gravá-lo</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>ele é maior que o limite de tamanho de arquivo de %n byte</numerusform>
-            <numerusform>ele é maior que o limite de tamanho de arquivo de %n bytes</numerusform>
+            <numerusform>o arquivo é maior que o limite de tamanho de arquivo de %n byte</numerusform>
+            <numerusform>o arquivo é maior que o limite de tamanho de arquivo de %n bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -607,15 +606,15 @@ Use “%1 --help” para ver as opções.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>ele tem mais do que o jogo consegue ler (mais de %n linha ou mais de %1 MB), então fica como está</numerusform>
-            <numerusform>ele tem mais do que o jogo consegue ler (mais de %n linhas ou mais de %1 MB), então fica como está</numerusform>
+            <numerusform>o arquivo tem mais do que o jogo consegue ler (mais de %n linha ou mais de %1 MB), então fica como está</numerusform>
+            <numerusform>o arquivo tem mais do que o jogo consegue ler (mais de %n linhas ou mais de %1 MB), então fica como está</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>ele tem mais de %n byte, muito mais que uma lista de recordes; mova-o para outro lugar para começar uma lista nova</numerusform>
-            <numerusform>ele tem mais de %n bytes, muito mais que uma lista de recordes; mova-o para outro lugar para começar uma lista nova</numerusform>
+            <numerusform>o arquivo tem mais de %n byte, muito mais que uma lista de recordes; mova-o para outro lugar para começar uma lista nova</numerusform>
+            <numerusform>o arquivo tem mais de %n bytes, muito mais que uma lista de recordes; mova-o para outro lugar para começar uma lista nova</numerusform>
         </translation>
     </message>
 </context>
