@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>알 수 없는 옵션들: %1.</translation>
+        <translation>알 수 없는 옵션: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>정렬 기준 (시 = 시간, 클 = 클릭 수)</translation>
+        <translation>정렬 기준(시: 시간, 클: 클릭 수)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>새 목록(&amp;N)</translation>
+        <translation>최고 기록 새로 만들기(&amp;N)</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>퍼블리셔 웹사이트(&amp;P)</translation>
+        <translation>게임 회사 웹사이트(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>퍼블리셔에게 메일 보내기(&amp;E)</translation>
+        <translation>게임 회사에 메일 보내기(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
@@ -156,11 +156,11 @@
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation>시간순 정렬(&amp;T)</translation>
+        <translation>시간으로 정렬(&amp;T)</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation>클릭 수순 정렬(&amp;C)</translation>
+        <translation>클릭 수로 정렬(&amp;C)</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>게임이 자기 폴더를 쓸 수 없어요: %1. 내장된 그림을 보여 주고 아무것도 저장하지 않으니, 이번 결과는 남지 않아요.</translation>
+        <translation>게임 폴더를 사용할 수 없어요: %1. 게임에 들어 있는 그림을 보여 주고 아무것도 저장하지 않아서 이번 결과는 남지 않아요.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>%1 폴더에 그림을 쓸 수 없어서 내장된 그림을 보여 줘요.
+        <translation>%1 폴더에 그림을 저장할 수 없어서 게임에 들어 있는 그림을 보여 줘요.
 %2</translation>
     </message>
     <message>
@@ -198,19 +198,19 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>%1행 %2열 카드, 뒤집음: %3</translation>
+        <translation>%1행 %2열 카드: %3(앞면)</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation>뒤집음: %1</translation>
+        <translation>%1(앞면)</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>%1행 %2열 카드, 짝 찾음: %3</translation>
+        <translation>%1행 %2열 카드: %3(짝 찾음)</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation>짝 찾음: %1</translation>
+        <translation>%1(짝 찾음)</translation>
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>게임이 자기 폴더 %1에 쓸 수 없어요(%2). 그래서 nog.txt에 게임 수를 세지 않고 highscore.txt에 결과도 남기지 않아요. 목록은 있는 그대로 보여 줘요.</translation>
+        <translation>게임 폴더 %1에 저장할 수 없어요(%2). 그래서 nog.txt에 게임 수를 세지 않고 highscore.txt에 결과도 남기지 않아요. 최고 기록은 지금 있는 그대로 보여 줘요.</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>%1 파일을 쓸 수 없어요: %2</translation>
+        <translation>%1 파일을 저장할 수 없어요: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
@@ -335,7 +335,7 @@
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
         <translation>카드 짝 맞추기 게임: 카드 서른여섯 장 중에서 짝 열여덟 개를 찾아요.
-게임은 그림, 최고 기록 목록, 게임 카운터를
+게임은 그림, 최고 기록, 게임 카운터를
 게임을 시작한 폴더에 보관해요.</translation>
     </message>
     <message>
@@ -393,15 +393,15 @@ Try &apos;%1 --help&apos; for the options.
    Have much fun.</source>
         <translation>게임 방법:
 1. 먼저 맨 아래 줄에 이름을 쓰고
-   확인을 클릭하세요!
-2. 카드를 클릭해서 짝을 찾아요.
-3. 소리 켜기와 소리 끄기 중 원하는 대로 골라요.
+   ‘확인’을 클릭하세요!
+2. 카드를 클릭해서 짝을 찾아 보세요.
+3. 소리는 ‘소리 켜기’나 ‘소리 끄기’로 원하는 대로 켜고 꺼요.
 4. 짝을 모두 찾으면
    최고 기록이 나와요.
 5. 다시 하려면 ‘시작’을,
    그만하려면 ‘끝내기’를 클릭하세요.
 6. 최고 기록은 시간이나 클릭 수로 정렬할 수 있어요.
-   오른쪽 위에 ‘시’(시간)나 ‘클’(클릭 수)이 보여요.
+   오른쪽 위에 ‘시’(시간) 또는 ‘클’(클릭 수) 표시가 보여요.
    즐겁게 놀아요!</translation>
     </message>
     <message>
@@ -433,7 +433,7 @@ Try &apos;%1 --help&apos; for the options.
          %1
          회사를 후원해 주세요.
          후원금 계좌:
-         %2.
+         %2
          즐거운 시간 보내세요!</translation>
     </message>
     <message>
@@ -450,15 +450,15 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation>먼저 아래에 이름을 쓰고 확인을 클릭하세요!</translation>
+        <translation>먼저 아래에 이름을 쓰고 ‘확인’을 클릭하세요!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation>아래에 이름을 쓰고 확인을 클릭하세요!</translation>
+        <translation>아래에 이름을 쓰고 ‘확인’을 클릭하세요!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation>이제 카드를 클릭해서 짝을 찾아요!</translation>
+        <translation>이제 카드를 클릭해서 짝을 찾아 보세요!</translation>
     </message>
     <message>
         <source>en</source>
@@ -474,7 +474,7 @@ Try &apos;%1 --help&apos; for the options.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>다른 게임이 쓰고 있어요. 다시 해 보세요</translation>
+        <translation>다른 게임이 사용하고 있어요. 잠시 후 다시 해 보세요</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
@@ -482,11 +482,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>잠금 파일 %1: 사용할 수 없어요 (%2)</translation>
+        <translation>잠금 파일 %1: 사용할 수 없어요(%2)</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation>잠금 파일 %1: 만들 수 없어요 (%2)</translation>
+        <translation>잠금 파일 %1: 만들 수 없어요(%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
@@ -518,7 +518,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>%1 파일을 쓸 수 없어요: %2</translation>
+        <translation>%1 파일을 저장할 수 없어요: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
@@ -530,7 +530,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>%1 파일을 보관할 수 없어요: %2</translation>
+        <translation>%1 파일을 계속 사용할 수 없어요: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -538,7 +538,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>게임을 시작한 폴더를 열 수 없어요 (%1)</translation>
+        <translation>게임을 시작한 폴더를 열 수 없어요(%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
@@ -554,7 +554,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>게임이 잠금 파일 %1을 쥐고 있는 동안 파일이 지워지거나 바뀌었어요. 다른 게임이 쓰고 있을 수 있어요</translation>
+        <translation>잠금 파일 %1: 게임이 사용하는 동안 지워지거나 바뀌었어요. 다른 게임이 쓰고 있을 수 있어요</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -575,7 +575,7 @@ Try &apos;%1 --help&apos; for the options.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>게임 카운터 %1 파일의 내용이 숫자가 아니에요(‘%2’). 1부터 다시 세요.</translation>
+        <translation>게임 카운터 %1 파일의 내용이 숫자가 아니에요(‘%2’). 1부터 다시 세어요.</translation>
     </message>
     <message>
         <source>game no: %1</source>
@@ -583,7 +583,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>끝: %1 | 총 시간: %2 | 클릭 수: %3</translation>
+        <translation>끝: %1 | 걸린 시간: %2 | 클릭 수: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -605,13 +605,13 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>게임이 읽을 수 있는 것보다 많아요(%n줄 또는 %1MB 초과). 그래서 그대로 둬요</numerusform>
+            <numerusform>파일 내용이 게임이 읽을 수 있는 양보다 많아서(%n줄 또는 %1MB 초과) 그대로 둬요</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>%n바이트가 넘어서 목록이라고 보기엔 너무 커요. 새 목록을 시작하려면 다른 곳으로 옮기세요</numerusform>
+            <numerusform>%n바이트가 넘어서 최고 기록 파일이라고 보기엔 너무 커요. 최고 기록을 새로 시작하려면 이 파일을 다른 곳으로 옮기세요</numerusform>
         </translation>
     </message>
 </context>

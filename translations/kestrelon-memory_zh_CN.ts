@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>全部配对已找到</translation>
+        <translation>已找到全部配对</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Result</source>
-        <translation>结果</translation>
+        <translation>成绩</translation>
     </message>
     <message>
         <source>Prompt</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>游戏无法使用它的文件夹：%1。游戏会显示内置图片，并且不保存任何内容，所以这一局的成绩不会被保留。</translation>
+        <translation>游戏无法使用自己的文件夹：%1。游戏会显示内置图片，不保存任何内容，所以这一局的成绩不会保留。</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>无法把图片写入 %1，所以游戏显示内置的图片。
+        <translation>无法把图片写入 %1，所以游戏显示内置图片。
 %2</translation>
     </message>
     <message>
@@ -214,11 +214,11 @@
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation>正在等待此文件夹中的另一个游戏用完 %1…</translation>
+        <translation>正在等待此文件夹中的另一个游戏用完 %1……</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>游戏无法写入它的文件夹 %1（%2），因此不会在 nog.txt 中计数，也不会在 highscore.txt 中保存成绩；排行榜按原样显示。</translation>
+        <translation>游戏无法写入自己的文件夹 %1（%2），因此不会在 nog.txt 中计入这一局，也不会在 highscore.txt 中保存成绩；排行榜保持原样显示。</translation>
     </message>
 </context>
 <context>
@@ -348,7 +348,7 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>使用语言 CODE，可选：%1。不加此选项时，游戏使用桌面的语言，否则使用英语。</translation>
+        <translation>使用语言 CODE，可选：%1。不加此选项时，游戏使用桌面的语言；没有该语言时使用英语。</translation>
     </message>
     <message>
         <source>%1: %2
@@ -360,7 +360,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>意外的参数“%1”；游戏只接受自己的选项。</translation>
+        <translation>多余的参数“%1”；游戏只接受自己的选项。</translation>
     </message>
 </context>
 <context>
@@ -394,8 +394,8 @@ Try &apos;%1 --help&apos; for the options.
         <translation>玩法：
 1. 先在最下面一行输入你的名字，
    然后点击“确定”！
-2. 点击牌，找出相同的一对。
-3. 开启声音还是关闭声音，随你喜欢。
+2. 点击牌，试着找出配对。
+3. 可以随意选择“开启声音”或“关闭声音”。
 4. 找到所有配对后，
    会显示排行榜。
 5. 想再玩一局，就点击“开始”；
@@ -474,15 +474,15 @@ Try &apos;%1 --help&apos; for the options.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>另一个游戏正在使用它，请再试一次</translation>
+        <translation>另一个游戏正在使用，请稍后再试</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>没有权限打开它的锁文件 %1</translation>
+        <translation>没有权限打开锁文件 %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>它的锁文件 %1 无法使用：%2</translation>
+        <translation>锁文件 %1 无法使用：%2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -510,7 +510,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>它是指向 %1 的链接，游戏不会跟随链接</translation>
+        <translation>这是指向 %1 的链接，游戏不会顺着链接去找文件</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -530,7 +530,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>无法保留 %1：%2</translation>
+        <translation>无法继续使用 %1：%2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -542,7 +542,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation>游戏的文件夹未知</translation>
+        <translation>无法确定游戏的文件夹</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -554,15 +554,15 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>游戏持有它的锁文件 %1 时，该文件被删除或替换了，可能有另一个游戏正在写入它</translation>
+        <translation>游戏使用锁文件 %1 期间，该文件被删除或替换了，可能有另一个游戏正在写入</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>刚写入后，该位置就被别的东西占据了</translation>
+        <translation>刚写入完，该位置就被别的东西占用了</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>文件夹的粘滞位只允许文件的所有者替换它，而你没有写入它的权限</translation>
+        <translation>文件夹设置了粘滞位，只有文件的所有者才能替换该文件，而你没有写入权限</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
@@ -605,13 +605,13 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>内容超过了游戏能读取的范围（超过 %n 行或超过 %1 MB），因此保持原样</numerusform>
+            <numerusform>文件内容超出了游戏能读取的范围（超过 %n 行或 %1 MB），因此保持原样</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>内容超过 %n 字节，远超一个排行榜；请把它移到别处，以便开始新的排行榜</numerusform>
+            <numerusform>文件超过 %n 字节，远远超出一个排行榜的大小；请把它移到别处，才能开始新的排行榜</numerusform>
         </translation>
     </message>
 </context>
