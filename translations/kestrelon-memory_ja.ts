@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>「%1」のあとに思いがけない値があります。</translation>
+        <translation>「%1」のあとに余分な値があります。</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>your name</source>
-        <translation>なまえ</translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Player name</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>新しいリスト(&amp;N)</translation>
+        <translation>ハイスコアを新しくする(&amp;N)</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>カード %1 行 %2 列：裏向き</translation>
+        <translation>%1 行 %2 列のカード：裏向き</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>カード %1 行 %2 列、表向き：%3</translation>
+        <translation>%1 行 %2 列のカード、表向き：%3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>カード %1 行 %2 列、そろった：%3</translation>
+        <translation>%1 行 %2 列のカード、そろった：%3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>ゲームのフォルダー %1 に書き込めません（%2）。そのため nog.txt にゲームを数えず、highscore.txt にも結果を残しません。リストはそのまま表示します。</translation>
+        <translation>ゲームのフォルダー %1 に書き込めません（%2）。そのため nog.txt にゲームを数えず、highscore.txt にも結果を残しません。ハイスコアはそのまま表示します。</translation>
     </message>
 </context>
 <context>
@@ -360,7 +360,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>思いがけない引数「%1」があります。このゲームが受け付けるのはオプションだけです。</translation>
+        <translation>余分な引数「%1」があります。このゲームが受け付けるのはオプションだけです。</translation>
     </message>
 </context>
 <context>
@@ -395,7 +395,7 @@ Try &apos;%1 --help&apos; for the options.
 1. まず下の欄に名前を入れて、
    OK をクリックしてください。
 2. カードをクリックして、ペアを探しましょう。
-3. 音ありでも音なしでも、好きなほうで遊べます。
+3. 「音あり」か「音なし」を、好きなほうで選べます。
 4. ペアを全部見つけると、
    ハイスコアが表示されます。
 5. もう一度遊ぶときは「スタート」、
@@ -530,7 +530,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>%1 を残せませんでした：%2</translation>
+        <translation>%1 を使い続けられませんでした：%2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -611,7 +611,7 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>%n バイトを超えていて、リストにしては大きすぎます。新しいリストを始めるには、別の場所に移してください</numerusform>
+            <numerusform>%n バイトを超えていて、ハイスコアにしては大きすぎます。ハイスコアを新しく始めるには、別の場所に移してください</numerusform>
         </translation>
     </message>
 </context>
