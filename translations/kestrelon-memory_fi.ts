@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Odottamaton arvo valinnan ”%1” jälkeen.</translation>
+        <translation>Ylimääräinen arvo valinnan ”%1” jälkeen.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Uusi lista</translation>
+        <translation>&amp;Uusi ennätyslista</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -334,9 +334,8 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Muistipeli korteilla: etsi kahdeksantoista paria
-kolmenkymmenenkuuden kortin joukosta. Peli säilyttää kuvansa,
-ennätyslistan ja pelilaskurin
+        <translation>Muistipeli korteilla: etsi kahdeksantoista paria 36 kortin joukosta.
+Peli säilyttää kuvansa, ennätyslistan ja pelilaskurin
 siinä kansiossa, josta se käynnistetään.</translation>
     </message>
     <message>
@@ -349,7 +348,7 @@ siinä kansiossa, josta se käynnistetään.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Valitsee kielen CODE, joku näistä: %1. Ilman tätä valintaa peli puhuu työpöydän kieltä tai muuten englantia.</translation>
+        <translation>Valitsee kielen CODE, jokin näistä: %1. Ilman tätä valintaa peli käyttää työpöydän kieltä tai muuten englantia.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -361,7 +360,7 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>odottamaton argumentti ”%1”; peli hyväksyy vain omat valintansa.</translation>
+        <translation>ylimääräinen argumentti ”%1”; peli hyväksyy vain omat valintansa.</translation>
     </message>
 </context>
 <context>
@@ -396,7 +395,7 @@ Valinnat näet komennolla ”%1 --help”.
 1. Kirjoita ensin nimesi alimmalle riville
    ja klikkaa sitten OK!
 2. Klikkaa kortteja ja etsi parit.
-3. Pelaa äänet päällä tai pois, miten haluat.
+3. Valitse ”Äänet päälle” tai ”Äänet pois”, miten haluat.
 4. Kun olet löytänyt kaikki parit,
    näet ennätyslistan.
 5. Jos haluat pelata uudelleen, valitse ”Uusi peli”,
@@ -531,7 +530,7 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>Tiedostoa %1 ei voitu säilyttää: %2</translation>
+        <translation>Tiedostoa %1 ei voitu enää käyttää: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +554,7 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>sen lukkotiedosto %1 poistettiin tai vaihdettiin pelin pitäessä sitä, joten toinen peli saattaa kirjoittaa siihen</translation>
+        <translation>sen lukkotiedosto %1 poistettiin tai vaihdettiin pelin käyttäessä sitä, joten toinen peli saattaa kirjoittaa siihen</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -563,7 +562,7 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>kansion sticky-bitti sallii vain tiedoston omistajan korvata sen, eikä sinulla ole lupaa kirjoittaa siihen</translation>
+        <translation>kansion asetus (sticky bit) sallii vain tiedoston omistajan korvata sen, eikä sinulla ole lupaa kirjoittaa siihen</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
