@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Ny liste</translation>
+        <translation>&amp;Ny rekordliste</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Spillet kan ikke skrive i mappen sin %1 (%2), så det teller ingen spill i nog.txt og lagrer ingen resultater i highscore.txt der; det viser listen som den er.</translation>
+        <translation>Spillet kan ikke skrive i mappen sin %1 (%2), så det teller ingen spill i nog.txt og lagrer ingen resultater i highscore.txt der; det viser rekordlisten som den er.</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,7 @@ Skriv «%1 --help» for å se valgene.
 1. Skriv først navnet ditt på nederste linje,
    og klikk så på OK!
 2. Klikk på kortene og finn parene.
-3. Spill med lyd eller uten lyd, som du vil.
+3. Velg «Med lyd» eller «Uten lyd», som du vil.
 4. Når du har funnet alle parene,
    vises rekordlisten.
 5. Vil du spille igjen, klikker du på «Nytt spill»,
@@ -511,7 +511,7 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>den er en lenke til %1, og spillet følger ingen lenker</translation>
+        <translation>det er en lenke til %1, og spillet følger ingen lenker</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -531,7 +531,7 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>Kunne ikke beholde %1: %2</translation>
+        <translation>Kunne ikke fortsette å bruke %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>låsefilen %1 ble fjernet eller byttet ut mens spillet holdt den, så et annet spill skriver kanskje i den</translation>
+        <translation>låsefilen %1 ble fjernet eller byttet ut mens spillet brukte den, så et annet spill skriver kanskje i den</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -563,13 +563,13 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>mappens sticky-bit lar bare eieren av filen erstatte den, og du har ikke lov til å skrive i den</translation>
+        <translation>mappen er satt opp slik at bare eieren av filen kan erstatte den (sticky bit), og du har ikke lov til å skrive i den</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>den er større enn grensen for filstørrelse på %n byte</numerusform>
-            <numerusform>den er større enn grensen for filstørrelse på %n byte</numerusform>
+            <numerusform>den er større enn den største tillatte filstørrelsen på %n byte</numerusform>
+            <numerusform>den er større enn den største tillatte filstørrelsen på %n byte</numerusform>
         </translation>
     </message>
 </context>
