@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Carta fila %1, columna %2: boca abajo</translation>
+        <translation>Carta de la fila %1, columna %2: boca abajo</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Carta fila %1, columna %2, boca arriba: %3</translation>
+        <translation>Carta de la fila %1, columna %2, boca arriba: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Carta fila %1, columna %2, encontrada: %3</translation>
+        <translation>Carta de la fila %1, columna %2, encontrada: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>El juego no puede escribir en su carpeta %1 (%2), así que no cuenta ninguna partida en nog.txt ni guarda ningún resultado en highscore.txt; muestra la lista tal como está.</translation>
+        <translation>El juego no puede escribir en su carpeta %1 (%2), así que no cuenta ninguna partida en nog.txt ni guarda ningún resultado en highscore.txt; muestra la lista de récords tal como está.</translation>
     </message>
 </context>
 <context>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation>El sonido %1 falta en el programa.</translation>
+        <translation>Falta el sonido %1 en el programa.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation>La imagen %1 falta en el programa.</translation>
+        <translation>Falta la imagen %1 en el programa.</translation>
     </message>
 </context>
 <context>
@@ -349,7 +349,7 @@ en la carpeta desde la que se inicia.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Habla el idioma CODE, uno de: %1. Sin esta opción, el juego habla el idioma del escritorio o, si no, inglés.</translation>
+        <translation>Usa el idioma CODE, uno de: %1. Sin esta opción, el juego usa el idioma del escritorio o, si no, inglés.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -396,7 +396,7 @@ Prueba «%1 --help» para ver las opciones.
 1. Primero escribe tu nombre en la línea de abajo
    y luego haz clic en OK.
 2. Haz clic en las cartas y encuentra las parejas.
-3. Juega con sonido o sin sonido, como prefieras.
+3. Elige «Con sonido» o «Sin sonido», como prefieras.
 4. Cuando hayas encontrado todas las parejas,
    verás la lista de récords.
 5. Para jugar otra vez, haz clic en «Empezar»;
@@ -547,7 +547,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>No se pudo conservar %1: %2</translation>
+        <translation>No se pudo seguir usando %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
@@ -555,7 +555,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>su archivo de bloqueo %1 se borró o se sustituyó mientras el juego lo tenía, así que puede que otra partida lo esté escribiendo</translation>
+        <translation>su archivo de bloqueo %1 se borró o se sustituyó mientras el juego lo usaba, así que puede que otra partida esté escribiendo en él</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -563,7 +563,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>el bit sticky de la carpeta solo deja que el dueño del archivo lo sustituya, y tú no puedes escribirlo</translation>
+        <translation>la carpeta solo deja que el dueño del archivo lo sustituya (bit sticky), y tú no puedes escribir en él</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>

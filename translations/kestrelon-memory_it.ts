@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>Sito &amp;web dell&apos;editore</translation>
+        <translation>Sito &amp;web dell’editore</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>&amp;Scrivi all&apos;editore</translation>
+        <translation>&amp;Scrivi all’editore</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Carta riga %1, colonna %2: coperta</translation>
+        <translation>Carta nella riga %1, colonna %2: coperta</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Carta riga %1, colonna %2, scoperta: %3</translation>
+        <translation>Carta nella riga %1, colonna %2, scoperta: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Carta riga %1, colonna %2, trovata: %3</translation>
+        <translation>Carta nella riga %1, colonna %2, trovata: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>non è un&apos;immagine BMP leggibile</translation>
+        <translation>non è un’immagine BMP leggibile</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation>Impossibile caricare l&apos;immagine %1: %2.</translation>
+        <translation>Impossibile caricare l’immagine %1: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
@@ -313,11 +313,11 @@
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation>L&apos;immagine %1 è danneggiata nel programma.</translation>
+        <translation>L’immagine %1 è danneggiata nel programma.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation>Il suono %1 manca nel programma.</translation>
+        <translation>Nel programma manca il suono %1.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation>L&apos;immagine %1 manca nel programma.</translation>
+        <translation>Nel programma manca l’immagine %1.</translation>
     </message>
 </context>
 <context>
@@ -348,7 +348,7 @@ e il contatore delle partite nella cartella da cui viene avviato.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Parla la lingua CODE, una tra: %1. Senza questa opzione il gioco parla la lingua del desktop, altrimenti l&apos;inglese.</translation>
+        <translation>Usa la lingua CODE, una tra: %1. Senza questa opzione il gioco usa la lingua del desktop, altrimenti l’inglese.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -395,7 +395,7 @@ Prova «%1 --help» per vedere le opzioni.
 1. Per prima cosa scrivi il tuo nome nella riga in basso,
    poi fai clic su OK!
 2. Fai clic sulle carte e trova le coppie.
-3. Gioca con audio o senza audio, come preferisci.
+3. Scegli «Con audio» o «Senza audio», come preferisci.
 4. Quando hai trovato tutte le coppie,
    compare la classifica.
 5. Per giocare ancora fai clic su «Nuova partita»,
@@ -490,11 +490,11 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>un&apos;altra partita lo sta usando, riprova</translation>
+        <translation>un’altra partita lo sta usando, riprova</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>non c&apos;è il permesso di aprire il suo file di blocco %1</translation>
+        <translation>non c’è il permesso di aprire il suo file di blocco %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -506,23 +506,23 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation>al suo posto c&apos;è una cartella</translation>
+        <translation>al suo posto c’è una cartella</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>al suo posto c&apos;è una FIFO (pipe con nome)</translation>
+        <translation>al suo posto c’è una FIFO (pipe con nome)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>al suo posto c&apos;è un socket</translation>
+        <translation>al suo posto c’è un socket</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>al suo posto c&apos;è un dispositivo</translation>
+        <translation>al suo posto c’è un dispositivo</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation>al suo posto c&apos;è qualcosa che non è un file</translation>
+        <translation>al suo posto c’è qualcosa che non è un file</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
@@ -546,7 +546,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
-        <translation>Impossibile conservare %1: %2</translation>
+        <translation>Impossibile continuare a usare %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
@@ -554,7 +554,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>il suo file di blocco %1 è stato rimosso o sostituito mentre il gioco lo teneva, quindi un’altra partita potrebbe scriverlo</translation>
+        <translation>il suo file di blocco %1 è stato rimosso o sostituito mentre il gioco lo usava, quindi un’altra partita potrebbe scriverci</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -562,7 +562,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>lo sticky bit della cartella permette solo al proprietario del file di sostituirlo, e tu non puoi scriverlo</translation>
+        <translation>la cartella permette solo al proprietario del file di sostituirlo (sticky bit), e tu non puoi modificarlo</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
@@ -606,8 +606,8 @@ Prova «%1 --help» per vedere le opzioni.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>contiene più di quanto il gioco possa leggere (più di %n riga o più di %1 MB), quindi resta com&apos;è</numerusform>
-            <numerusform>contiene più di quanto il gioco possa leggere (più di %n righe o più di %1 MB), quindi resta com&apos;è</numerusform>
+            <numerusform>contiene più di quanto il gioco possa leggere (più di %n riga o più di %1 MB), quindi resta com’è</numerusform>
+            <numerusform>contiene più di quanto il gioco possa leggere (più di %n righe o più di %1 MB), quindi resta com’è</numerusform>
         </translation>
     </message>
     <message numerus="yes">
