@@ -1,10 +1,10 @@
 // Plays a fixed game in a throw-away working directory and saves pictures of
 // the main window, board.png mid-game and ending.png after the last pair, and
-// of two message boxes, instructions.png and donation.png. The window speaks
-// the user's language, as the game does (LANGUAGE=de ...), and is mirrored
-// under a right-to-left one.
+// with --boxes of two message boxes, instructions.png and donation.png. The
+// window speaks the user's language, as the game does (LANGUAGE=de ...), and
+// is mirrored under a right-to-left one.
 //
-//   kestrelon-screenshots <output folder>
+//   kestrelon-screenshots <output folder> [--boxes]
 
 // own
 #include "app/Languages.h"
@@ -129,8 +129,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     translation.install();
     QGuiApplication::setLayoutDirection(QLocale(translation.language()).textDirection());
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: kestrelon-screenshots <output folder>\n";
+    const bool boxes = argc == 3 && QByteArray(argv[2]) == "--boxes";
+    if (argc != 2 && !boxes) {
+        QTextStream(stderr) << "usage: kestrelon-screenshots <output folder> [--boxes]\n";
         return 2;
     }
     // The output folder is fixed before the game's working directory replaces the current one.
@@ -191,6 +192,10 @@ int main(int argc, char* argv[]) {
     }
     if (!save(window, out, QStringLiteral("ending.png"))) {
         return 1;
+    }
+    if (!boxes) {
+        window.close();
+        return 0;
     }
     for (const auto& [name, open] :
          {std::pair{QStringLiteral("instructions.png"), &TForm1::instructions1Click},
