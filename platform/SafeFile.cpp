@@ -128,8 +128,9 @@ QString errnoText(int error) {
 }
 
 QString countText(const char* context, const char* text, quint64 count) {
-    if (count <= quint64(INT_MAX))
+    if (count <= quint64(INT_MAX)) {
         return QCoreApplication::translate(context, text, nullptr, int(count));
+    }
     const int standIn = 1000000 + int(count % 1000000);
     return QCoreApplication::translate(context, text, nullptr, standIn)
         .replace(QString::number(standIn), QString::number(count));
