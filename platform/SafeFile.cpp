@@ -152,6 +152,8 @@ QString fileError(FileAction action, const QString& name, const QString& reason)
         sentence = QT_TRANSLATE_NOOP("safefile", "Could not use %1: %2");
         break;
     case FileAction::Keep:
+        //: The file (%1) could not be kept as a copy: a new list keeps the old list as
+        //: highscore2.txt, and here it could not be copied. %2 says why.
         sentence = QT_TRANSLATE_NOOP("safefile", "Could not keep %1: %2");
         break;
     }

@@ -547,6 +547,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
+        <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
         <translation>%1 konnte nicht weitergeführt werden: %2</translation>
     </message>
     <message>

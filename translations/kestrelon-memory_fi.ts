@@ -530,6 +530,7 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
+        <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
         <translation>Tiedostoa %1 ei voitu enää käyttää: %2</translation>
     </message>
     <message>

@@ -546,6 +546,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
+        <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
         <translation>Impossible de conserver %1&#x202f;: %2</translation>
     </message>
     <message>

@@ -546,6 +546,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
+        <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
         <translation>Impossibile continuare a usare %1: %2</translation>
     </message>
     <message>

@@ -531,6 +531,7 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
+        <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
         <translation>Kunne ikke fortsette å bruke %1: %2</translation>
     </message>
     <message>

@@ -530,6 +530,7 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>Could not keep %1: %2</source>
+        <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
         <translation>Nie udało się zachować pliku %1: %2</translation>
     </message>
     <message>
