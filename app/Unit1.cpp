@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,7 +39,10 @@ namespace {
 using namespace layout;
 
 // The name box selects all of its text when it gets the focus, so a new name
-// simply replaces the last one; Enter confirms like the OK panel.
+// simply replaces the last one; Enter confirms like the OK panel. A name
+// typed through an input method (Japanese, Chinese, Korean) is composed
+// first: an Enter during the composition, or the one that ends it, belongs to
+// the input method and does not take the name early.
 class NameEdit : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
@@ -48,6 +52,30 @@ class NameEdit : public QLineEdit {
         QLineEdit::focusInEvent(event);
         QTimer::singleShot(0, this, [this] { selectAll(); });
     }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        const bool wasComposing = m_composing;
+        QLineEdit::inputMethodEvent(event);
+        m_composing = !event->preeditString().isEmpty();
+        if (wasComposing && !m_composing) {
+            // The key that ended the composition may still be on its way.
+            m_justComposed = true;
+            QTimer::singleShot(0, this, [this] { m_justComposed = false; });
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (m_composing || m_justComposed)) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+  private:
+    bool m_composing = false;
+    bool m_justComposed = false;
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "game/Life.h"
 #include "scores/HighScoreStore.h"
 #include "platform/GameError.h"
+#include "scores/Characters.h"
 #include "scores/Ranking.h"
 #include "scores/ScoreList.h"
 #include "scores/ResultTexts.h"
@@ -20,6 +21,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextLayout>
+
+// std
+#include <algorithm>
 
 namespace {
 
@@ -103,6 +107,50 @@ void showHeading(QLabel* label, const QTableWidget* grid) {
     alignHeading(
         label, grid,
         static_cast<int>(heading.size() - scores::headingWords().last().translated.size()));
+}
+
+bool fitsLatin1(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xff; });
+}
+
+// The ranked lines as the side list shows them in its fixed-width font. A
+// name in another script stands in its own bidirectional isolate, so an
+// Arabic name cannot draw the time or the clicks into its run, and the names
+// are padded to the widest one's cells as the font draws them (a CJK or
+// Hangul character or an emoji takes about two), so the columns after them
+// line up. Lines whose names all fit Latin-1 take one cell per character
+// and stay as the file has them.
+QString sideListText(const QString& rankedText, const QFont& font) {
+    const QString lineStart = QStringLiteral("\n\r");
+    QStringList lines = rankedText.split(lineStart);
+    const auto name = [](const QString& line) {
+        QString field = scores::columns(line, 4, 27);
+        while (field.endsWith(u' '))
+            field.chop(1);
+        return field;
+    };
+    if (std::all_of(lines.cbegin(), lines.cend(),
+                    [&name](const QString& line) { return fitsLatin1(name(line)); })) {
+        return rankedText;
+    }
+    const QFontMetricsF metrics(font);
+    const qreal cell = metrics.horizontalAdvance(QLatin1Char(' '));
+    const auto cells = [&](const QString& text) {
+        return fitsLatin1(text) ? int(text.size()) : qRound(metrics.horizontalAdvance(text) / cell);
+    };
+    int width = 24;
+    for (const QString& line : lines)
+        width = qMax(width, cells(name(line)));
+    // The text before the first line start is no line of the list.
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        QString& line = lines[i];
+        const QString shown = name(line);
+        const QString isolated =
+            fitsLatin1(shown) ? shown : QChar(0x2068) + shown + QChar(0x2069); // FSI ... PDI
+        line = scores::columns(line, 1, 3) + isolated + QString(width - cells(shown), u' ') +
+               scores::midCharacters(line, 27);
+    }
+    return lines.join(lineStart);
 }
 
 } // namespace
@@ -211,7 +259,7 @@ void TForm1::showRanking(const QString& rankedText) {
     // A right-to-left start line would draw the list's first rank into its
     // run; the mark ends that run.
     const QString runEnd = isRightToLeft() ? QStringLiteral("\u200E") : QString();
-    Label1->setText(Label1->text() + runEnd + rankedText);
+    Label1->setText(Label1->text() + runEnd + sideListText(rankedText, Label1->font()));
 }
 
 void TForm1::sort() {

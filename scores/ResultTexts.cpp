@@ -1,5 +1,6 @@
 // own
 #include "scores/ResultTexts.h"
+#include "scores/Characters.h"
 
 // Qt
 #include <QCoreApplication>
@@ -27,6 +28,14 @@ bool isLineBreak(char32_t c) {
 // C0 controls, DEL and the C1 controls of Latin-1.
 bool isControl(char32_t c) {
     return c < 0x20 || (c >= 0x7f && c <= 0x9f);
+}
+
+// The marks, embeddings, overrides and isolates that set the direction of
+// text. The joiners (U+200C, U+200D), which scripts and emoji need, are no
+// such control.
+bool isBidiControl(char32_t c) {
+    return c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e) ||
+           (c >= 0x2066 && c <= 0x2069);
 }
 
 } // namespace
@@ -73,20 +82,16 @@ QString dateText(const QDate& date) {
 
 QString playerName(const QString& typed) {
     QString name;
-    name.reserve(nameWidth);
-    // Walk by code points so a character outside the 16-bit range (two
-    // UTF-16 units) becomes one "?", not two.
+    // Walk by code points: a lone surrogate comes as U+FFFD.
     for (const char32_t c : typed.toUcs4()) {
-        if (name.size() == nameWidth)
-            break;
         if (isControl(c) || isLineBreak(c))
             name += QLatin1Char(' ');
-        else if (c > 0xff)
-            name += QLatin1Char('?');
-        else
-            name += QChar(static_cast<char16_t>(c));
+        else if (!isBidiControl(c))
+            name += QString::fromUcs4(&c, 1);
     }
-    return name.leftJustified(nameWidth, QLatin1Char(' '));
+    // Cut whole characters only; what stands at the cut's ends must not join
+    // the list's columns around the name.
+    return fitCharacters(standingAlone(leftCharacters(standingAlone(name), nameWidth)), nameWidth);
 }
 
 QString resultLine(const QString& finishTime, const QString& elapsed, const QString& clickText) {

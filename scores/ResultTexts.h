@@ -36,10 +36,12 @@ QString timeText(const QTime& time);
 // A date as dd.mm.yyyy ("00.00.0000" for an invalid date).
 QString dateText(const QDate& date);
 
-// The name as it goes into the name column: exactly 24 characters, cut or
-// padded with spaces on the right. Characters the 8-bit file cannot hold
-// become "?", control characters (line breaks, tabs, ...) become spaces, so a
-// name can never break a line of the file.
+// The name as it goes into the name column: exactly 24 characters as a
+// reader sees them (scores/Characters.h), cut whole or padded with spaces on
+// the right. Control characters (line breaks, tabs, ...) become spaces, so a
+// name can never break a line of the file; the controls of text direction
+// (marks, embeddings, overrides, isolates) are dropped, so a name cannot turn
+// the columns of a row around it.
 QString playerName(const QString& typed);
 
 // "finish: <time> | total time: <elapsed> | clicks: <clicks>"

@@ -1,4 +1,5 @@
 #include "scores/ScoreLine.h"
+#include "scores/Characters.h"
 
 // std
 #include <algorithm>
@@ -49,7 +50,7 @@ qsizetype takenLines(const QStringList& lines) {
 QString columns(const QString& line, int first, int last) {
     if (first < 1 || last < first)
         return {};
-    return line.mid(first - 1, last - first + 1);
+    return midCharacters(line, first - 1, last - first + 1);
 }
 
 bool latin1Less(const QString& a, const QString& b) {
@@ -99,7 +100,8 @@ int fillForResultEntry(const QStringList& lines, Table& table) {
         const QString& line = lines.at(r);
         Row row = splitLine(line);
         if (row[column::time].startsWith(QLatin1String("  ")))
-            row[column::time] = (QStringLiteral("00:32:0") + line.left(1)).left(8);
+            row[column::time] =
+                leftCharacters(QStringLiteral("00:32:0") + leftCharacters(line, 1), 8);
         if (row[column::clicks] == QLatin1String("   "))
             row[column::clicks] = QStringLiteral("999");
         table[static_cast<std::size_t>(r)] = row;
@@ -166,10 +168,13 @@ QStringList saveLines(const Table& table) {
     for (int r = 0; r < maxEntries; ++r) {
         const Row& row =
             r < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(r)] : empty;
-        const QString rank = (row[column::rank] + QLatin1String(r < 9 ? "  " : " ")).left(3);
-        const QString name = row[column::name].leftJustified(nameWidth, QLatin1Char(' '));
-        lines << rank + name + row[column::time] + QLatin1Char(' ') + row[column::date].left(10) +
-                     QLatin1String("  ") + row[column::clicks].left(3);
+        const QString rank =
+            leftCharacters(row[column::rank] + QLatin1String(r < 9 ? "  " : " "), 3);
+        const QString& name = row[column::name];
+        const QString padding(std::max<qsizetype>(0, nameWidth - characterCount(name)), u' ');
+        lines << rank + name + padding + row[column::time] + QLatin1Char(' ') +
+                     leftCharacters(row[column::date], 10) + QLatin1String("  ") +
+                     leftCharacters(row[column::clicks], 3);
     }
     return lines;
 }

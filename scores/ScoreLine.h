@@ -36,8 +36,9 @@ constexpr int clicks = 4;
 // The list holds at most this many lines; more are only ever left out.
 constexpr int maxEntries = 12;
 
-// Characters first..last (1-based, inclusive) of line; fewer, possibly none,
-// where the line ends earlier.
+// Characters first..last (1-based, inclusive) of line, counted as a reader
+// sees them (scores/Characters.h); fewer, possibly none, where the line ends
+// earlier.
 QString columns(const QString& line, int first, int last);
 
 // Orders two field texts as 8-bit text: by character code, a text that is the

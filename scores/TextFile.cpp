@@ -4,10 +4,28 @@
 
 // Qt
 #include <QCoreApplication>
+#include <QStringDecoder>
+
+// std
+#include <algorithm>
 
 namespace scores {
 
 namespace {
+
+// The bytes as UTF-8, with the error flag of the decoder. A line cut short
+// (cut) may end within a character, which is then left out.
+std::pair<QString, bool> fromUtf8(const QByteArray& bytes, bool cut) {
+    using Flag = QStringConverter::Flag;
+    QStringDecoder decoder(QStringConverter::Utf8, cut ? Flag::ConvertInitialBom
+                                                       : Flag::ConvertInitialBom | Flag::Stateless);
+    QString text = decoder(bytes);
+    return {text, decoder.hasError()};
+}
+
+bool isAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
+}
 
 // Gathers lines from 8-bit text fed in pieces, and tells whether anything
 // but blanks and line ends follows the lines it wants.
@@ -35,6 +53,8 @@ class LineCollector {
                 m_pending = true;
                 if (m_current.size() < maxLineLength) {
                     m_current.append(c);
+                } else {
+                    m_cut = true;
                 }
             }
         }
@@ -45,22 +65,46 @@ class LineCollector {
         if (m_pending && !full()) {
             endLine();
         }
-        return {m_lines, ended && !m_more};
+        // UTF-8 only when every line is UTF-8 and one holds more than ASCII:
+        // 8-bit text of earlier versions is seldom valid UTF-8 by chance.
+        QList<QString> utf8;
+        bool anyWide = false;
+        for (const RawLine& line : m_raw) {
+            auto [text, error] = fromUtf8(line.bytes, line.cut);
+            if (error) {
+                utf8.clear();
+                anyWide = false;
+                break;
+            }
+            anyWide = anyWide || !isAscii(line.bytes);
+            utf8 << text;
+        }
+        TextLines result{{}, ended && !m_more};
+        for (qsizetype i = 0; i < m_raw.size(); ++i)
+            result.lines << (anyWide ? utf8.at(i) : QString::fromLatin1(m_raw.at(i).bytes));
+        return result;
     }
 
   private:
-    bool full() const { return m_lines.size() >= m_maxLines; }
+    bool full() const { return m_raw.size() >= m_maxLines; }
 
     void endLine() {
-        m_lines << QString::fromLatin1(m_current);
+        m_raw.append({m_current, m_cut});
         m_current.clear();
         m_pending = false;
+        m_cut = false;
     }
 
+    struct RawLine {
+        QByteArray bytes;
+        bool cut;
+    };
+
     qsizetype m_maxLines;
-    QStringList m_lines;
+    QList<RawLine> m_raw;
     QByteArray m_current;
     bool m_pending = false; // characters seen since the last line end
+    bool m_cut = false;     // the current line is longer than maxLineLength
     bool m_afterCr = false; // the last byte was a CR, so an LF now ends nothing
     bool m_more = false;    // more than blanks follow the lines taken
 };
@@ -106,10 +150,23 @@ QByteArray readFileBytes(const safefile::Folder& folder, const QString& name) {
 }
 
 QByteArray encodeLines(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
+    const auto joined = [&lines](bool utf8) {
+        QByteArray bytes;
+        for (const QString& line : lines)
+            bytes += (utf8 ? line.toUtf8() : line.toLatin1()) + "\r\n";
+        return bytes;
+    };
+    const bool latin1 = std::all_of(lines.cbegin(), lines.cend(), [](const QString& line) {
+        return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.unicode() <= 0xff; });
+    });
+    if (latin1) {
+        // 8-bit text that would read back as UTF-8 ("Ã©" for an "é") is
+        // written as UTF-8 instead, so it reads back as it was.
+        QByteArray bytes = joined(false);
+        if (isAscii(bytes) || fromUtf8(bytes, false).second)
+            return bytes;
+    }
+    return joined(true);
 }
 
 void writeDataFile(const safefile::Folder& folder, const QString& name, const QByteArray& bytes,

@@ -9,13 +9,17 @@
 #include <QString>
 #include <QStringList>
 
-// The small text files of the scores: 8-bit text where each byte is one
-// character, lines ending in CR LF. Files are reached through the game's
+// The small text files of the scores, lines ending in CR LF: 8-bit text
+// where each byte is one character (Latin-1), as every earlier version wrote
+// them, and UTF-8 once a line holds a character Latin-1 lacks (a name in
+// another script). A file is read as UTF-8 when it is valid UTF-8 with at
+// least one character beyond ASCII, else as 8-bit text. Files are reached through the game's
 // folder; every failure throws GameError with a message naming the file.
 namespace scores {
 
-// A line longer than this is kept to its first part; no line of the lists
-// or the counter is wider than 51 characters.
+// A line longer than this many bytes is kept to its first part; no line of
+// the lists or the counter is wider than 51 characters, which in UTF-8 with
+// the longest name the name box takes is under 250 bytes.
 constexpr qsizetype maxLineLength = 256;
 // A reader looks at no more than this many bytes, far more than any list
 // the game writes, so lines padded with thousands of blanks are still read.
@@ -47,8 +51,9 @@ TextLines parseTextLines(const QByteArray& bytes, qsizetype maxLines);
 // maxFileBytes.
 QByteArray readFileBytes(const safefile::Folder& folder, const QString& name);
 
-// The lines as 8-bit text, each followed by CR LF. A character beyond 8 bits
-// is written as "?".
+// The lines, each followed by CR LF: as 8-bit text while every character
+// fits, and as UTF-8 when one does not or when the 8-bit bytes would read
+// back as UTF-8.
 QByteArray encodeLines(const QStringList& lines);
 
 // Replaces the data file name with bytes through the folder's one writer:

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QInputMethodEvent>
 #include <QtTest>
 
 class KeyboardTest : public QObject {
@@ -136,9 +137,20 @@ void KeyboardTest::enterInNameBoxConfirmsTheName() {
     h.window().show();
     QVERIFY(QTest::qWaitForWindowActive(&h.window()));
     h.window().Edit1->setFocus();
-    QTest::keyClicks(h.window().Edit1, QStringLiteral("Kim"));
+    QTest::keyClicks(h.window().Edit1, QStringLiteral("Kim "));
+    // Through an input method: Enter during the composition, and the one
+    // that ends it, are the input method's.
+    QInputMethodEvent compose(QStringLiteral("\u3055"), {});
+    QApplication::sendEvent(h.window().Edit1, &compose);
     QTest::keyClick(h.window().Edit1, Qt::Key_Return);
-    QCOMPARE(h.state.playername, QStringLiteral("Kim").leftJustified(24));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("\u3055"));
+    QApplication::sendEvent(h.window().Edit1, &commit);
+    QTest::keyClick(h.window().Edit1, Qt::Key_Return);
+    QVERIFY(h.window().Edit1->isVisible());
+    QCoreApplication::processEvents();
+    QTest::keyClick(h.window().Edit1, Qt::Key_Return);
+    QCOMPARE(h.state.playername, QStringLiteral("Kim \u3055").leftJustified(24));
     QVERIFY(h.window().Edit1->isHidden());
     QTRY_VERIFY(h.image(1)->hasFocus());
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -27,6 +28,8 @@ class ListViewTest : public QObject {
     void rankingFromTheMenu();
     void newListKeepsTheOldOneAsBackup();
     void nameFromAnEarlierGameIsKept();
+    void namesComeBackAsTyped_data();
+    void namesComeBackAsTyped();
     void unwritableListIsReportedAndKeptWhole();
 
   private:
@@ -144,6 +147,60 @@ void ListViewTest::nameFromAnEarlierGameIsKept() {
     h.window().start1Click();
     h.findAllPairs();
     QCOMPARE(h.read(QStringLiteral("highscore.txt")).count("Lee       "), 2);
+}
+
+void ListViewTest::namesComeBackAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept"); // the name column without its padding
+    QTest::addColumn<bool>("rightToLeft");
+    const auto row = [](const char* tag, const QString& typed, const QString& kept, bool rtl) {
+        QTest::newRow(tag) << typed << kept << rtl;
+    };
+    for (const char* name : {"\u0141ukasz Ay\u015fe",
+                             "\u041c\u0430\u0448\u0430 \u041f\u0435\u0442\u0440\u043e\u0432\u0430",
+                             "\u3055\u304f\u3089", "\ubbfc\uc900",
+                             "\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466"})
+        row(name, QString::fromUtf8(name), QString::fromUtf8(name), false);
+    row("Arabic in the English grid", u"\u0645\u062d\u0645\u062f"_qs,
+        u"\u0645\u062d\u0645\u062f"_qs, false);
+    row("Latin in the Arabic grid", u"Ann"_qs, u"Ann"_qs, true);
+    row("combining accent as the 24th", QString(23, u'x') + u"e\u0301z"_qs,
+        QString(23, u'x') + u"e\u0301"_qs, false);
+    row("30 Hangul", QString(30, u'\ubbfc'), QString(24, u'\ubbfc'), false);
+}
+
+void ListViewTest::namesComeBackAsTyped() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(bool, rightToLeft);
+    QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    QByteArray file;
+    {
+        GameHarness h;
+        h.window().Edit1->setText(typed);
+        h.window().Panel1Click();
+        h.findAllPairs(); // 36 clicks: first by clicks
+        file = h.read(QStringLiteral("highscore.txt"));
+    }
+    // A restart reads it back from the file: the row's cells hold their columns.
+    GameHarness h(0, [&file](const QString& dir) { writeList(dir, file); });
+    h.window().currenthighscores1Click();
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    QCOMPARE(cell(h, 0, 0), QStringLiteral("1  "));
+    QCOMPARE(cell(h, 0, 1).trimmed(), kept);
+    QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_qs).match(cell(h, 0, 2)).hasMatch());
+    QCOMPARE(cell(h, 0, 4), QStringLiteral(" 36"));
+    // The side list: the name in its own isolate, the times of all lines in one column.
+    const QStringList lines = h.label(1)->text().split(u"\n\r"_qs);
+    QVERIFY(lines.at(1).contains(kept));
+    if (kept != u"Ann"_qs)
+        QVERIFY(lines.at(1).contains(QChar(0x2068) + kept + QChar(0x2069)));
+    const QFontMetricsF metrics(h.label(1)->font());
+    const auto timeAt = [&metrics](const QString& line) {
+        return metrics.horizontalAdvance(line.left(line.indexOf(u':') - 2));
+    };
+    QVERIFY2(qAbs(timeAt(lines.at(1)) - timeAt(lines.at(2))) <= metrics.horizontalAdvance(u' ') / 2,
+             qPrintable(lines.at(1)));
 }
 
 void ListViewTest::unwritableListIsReportedAndKeptWhole() {

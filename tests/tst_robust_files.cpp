@@ -20,6 +20,7 @@
 #include "app/PictureBox.h"
 #include "platform/FolderLock.h"
 #include "platform/GameError.h"
+#include "scores/Characters.h"
 #include "scores/GameCounter.h"
 #include "scores/HighScoreStore.h"
 #include "scores/Ranking.h"
@@ -58,11 +59,11 @@ constexpr int cellWidths[] = {3, 24, 8, 10, 3};
 QString cellProblem(const scores::Table& table) {
     for (std::size_t r = 0; r < table.size(); ++r) {
         for (std::size_t c = 0; c < 5; ++c) {
-            if (table[r][c].size() > cellWidths[c]) {
+            if (scores::characterCount(table[r][c]) > cellWidths[c]) {
                 return QStringLiteral("row %1 column %2 holds %3 characters")
                     .arg(r)
                     .arg(c)
-                    .arg(table[r][c].size());
+                    .arg(scores::characterCount(table[r][c]));
             }
         }
     }
@@ -194,7 +195,7 @@ void RobustFilesTest::checkScoreReaders(const QString& dir, const QByteArray& by
         const QStringList saved = scores::saveLines(table);
         QCOMPARE(saved.size(), scores::maxEntries);
         for (const QString& line : saved) {
-            QVERIFY2(line.size() <= 51, qPrintable(line));
+            QVERIFY2(scores::characterCount(line) <= 51, qPrintable(line));
         }
     }
 
@@ -205,7 +206,7 @@ void RobustFilesTest::checkScoreReaders(const QString& dir, const QByteArray& by
             QCOMPARE(ranked.lines.size(), std::min<qsizetype>(entries.size(), 12));
             QCOMPARE(ranked.compared, ranked.lines.size() >= 2);
             for (const QString& line : ranked.lines) {
-                QVERIFY2(line.size() <= 51, qPrintable(line));
+                QVERIFY2(scores::characterCount(line) <= 51, qPrintable(line));
             }
         }
     }

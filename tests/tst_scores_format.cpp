@@ -121,8 +121,8 @@ void TestScoresFormat::playerName_data() {
     QTest::newRow("exactly 24") << u"abcdefghijklmnopqrstuvwx"_s << u"abcdefghijklmnopqrstuvwx"_s;
     QTest::newRow("long") << u"abcdefghijklmnopqrstuvwxyz0123"_s << u"abcdefghijklmnopqrstuvwx"_s;
     QTest::newRow("Latin-1 kept") << u"Jos\u00e9"_s << u"Jos\u00e9                    "_s;
-    QTest::newRow("euro") << u"5\u20ac"_s << u"5?                      "_s;
-    QTest::newRow("outside 16 bits") << u"a\U0001F600b"_s << u"a?b                     "_s;
+    QTest::newRow("euro") << u"5\u20ac"_s << u"5\u20ac                      "_s;
+    QTest::newRow("outside 16 bits") << u"a\U0001F600b"_s << u"a\U0001F600b                     "_s;
     QTest::newRow("line break") << u"a\nb"_s << u"a b                     "_s;
     QTest::newRow("CR and tab") << u"a\r\tb"_s << u"a  b                    "_s;
     QTest::newRow("unicode line break") << u"a\u2028b"_s << u"a b                     "_s;
@@ -131,8 +131,23 @@ void TestScoresFormat::playerName_data() {
     QTest::newRow("last character before DEL kept") << u"a~b"_s << u"a~b                     "_s;
     QTest::newRow("first character after the C1 controls kept")
         << u"a\u00a0b"_s << u"a\u00a0b                     "_s;
-    QTest::newRow("cut after substitution")
-        << QString(23, u'x') + "\u20ac\u20ac" << QString(23, u'x') + "?";
+    QTest::newRow("cut after 24 characters")
+        << QString(23, u'x') + "\u20ac\u20ac" << QString(23, u'x') + "\u20ac";
+    // Characters as a reader sees them: cut whole, never split.
+    QTest::newRow("30 Hangul") << QString(30, u'\ubbfc') << QString(24, u'\ubbfc');
+    QTest::newRow("combining accent as the 24th")
+        << QString(23, u'x') + "e\u0301yz" << QString(23, u'x') + "e\u0301";
+    const QString family = u"\U0001F468\u200D\U0001F469\u200D\U0001F467"_s;
+    QTest::newRow("family at the cut")
+        << QString(23, u'x') + family + "y" << QString(23, u'x') + family;
+    QTest::newRow("flag and skin tone")
+        << u"\U0001F1E9\U0001F1EA\U0001F44D\U0001F3FD"_s
+        << u"\U0001F1E9\U0001F1EA\U0001F44D\U0001F3FD"_s + QString(22, u' ');
+    // Direction controls go; joiners stay; nothing may join the columns beside the name.
+    QTest::newRow("bidi controls dropped")
+        << u"\u202Ea\u2066b\u200Fc\u061C\u202Ad\u200C"_s << u"abcd\u200C"_s + QString(20, u' ');
+    QTest::newRow("leading mark and trailing number sign dropped")
+        << u"\u0301ab\u0600"_s << u"ab"_s + QString(22, u' ');
 }
 
 void TestScoresFormat::playerName() {

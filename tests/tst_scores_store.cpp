@@ -63,7 +63,9 @@ class TestScoresStore : public QObject {
     void readLines_data();
     void readLines();
     void readsAHugeLine();
-    void writeLinesAsLatin1WithCrLf();
+    void writeLinesWithCrLf_data();
+    void writeLinesWithCrLf();
+    void utf8NameJoinsALatin1List();
     void fixedListsOnDisk();
     void resultEntryRoundTrip_data();
     void resultEntryRoundTrip();
@@ -148,12 +150,40 @@ void TestScoresStore::readsAHugeLine() {
     QCOMPARE(readAll(m_dir + "highscore.txt"), past);
 }
 
-void TestScoresStore::writeLinesAsLatin1WithCrLf() {
+void TestScoresStore::writeLinesWithCrLf_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("Latin-1") << QStringList{"Jos\u00e9", ""} << QByteArray("Jos\xe9\r\n\r\n");
+    QTest::newRow("a character beyond Latin-1 makes UTF-8")
+        << QStringList{"Jos\u00e9", "5\u20ac"} << QByteArray("Jos\xc3\xa9\r\n5\xe2\x82\xac\r\n");
+    QTest::newRow("Latin-1 that would read as UTF-8")
+        << QStringList{"\u00c3\u00a9"} << QByteArray("\xc3\x83\xc2\xa9\r\n");
+    QTest::newRow("nothing") << QStringList{} << QByteArray();
+}
+
+void TestScoresStore::writeLinesWithCrLf() {
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, bytes);
     const HighScoreStore store(m_folder);
-    store.replace(store.read(), {"Jos\u00e9", "5\u20ac", ""});
-    QCOMPARE(readAll((m_dir + "highscore.txt")), QByteArray("Jos\xe9\r\n5?\r\n\r\n"));
-    store.replace(store.read(), {});
-    QCOMPARE(readAll((m_dir + "highscore.txt")), QByteArray());
+    store.replace(store.read(), lines);
+    QCOMPARE(readAll((m_dir + "highscore.txt")), bytes);
+    QCOMPARE(store.read().value().lines, lines);
+}
+
+void TestScoresStore::utf8NameJoinsALatin1List() {
+    // A list written by an earlier version, in Latin-1, keeps its names.
+    const QByteArray muller = "1  M\xfcller                  00:02:00 01.12.2026   60\r\n";
+    QVERIFY(writeAll(m_dir + "highscore.txt", muller));
+    const HighScoreStore store(m_folder);
+    FakeClock clock;
+    FakePause pause(clock);
+    ScoreList list;
+    const QDateTime finish(QDate(2026, 12, 9), QTime(10, 0, 0));
+    list.finishGame(store, pause, resultRow(playerName("\u3055\u304f\u3089"), 60'000, finish, 40),
+                    SortKey::Clicks);
+    QVERIFY(readAll(m_dir + "highscore.txt").startsWith("1  \xe3\x81\x95\xe3\x81\x8f\xe3\x82\x89"));
+    const QStringList lines = store.read().value().lines;
+    QCOMPARE(lines.at(1), QString::fromLatin1(muller.chopped(2)).replace(0, 1, "2"));
 }
 
 void TestScoresStore::fixedListsOnDisk() {

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextBoundaryFinder>
 
 // std
 #include <fcntl.h>
@@ -269,16 +270,56 @@ QList<QByteArray> plainLines(const QByteArray& bytes) {
     return pieces;
 }
 
+// The lines as UTF-8 when each is UTF-8 (a cut one may lose an unfinished
+// character at its end) and one holds more than ASCII, else as Latin-1.
+QStringList decoded(const QList<QByteArray>& lines, const QList<bool>& cut) {
+    QStringList utf8;
+    bool wide = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines.at(i);
+        wide = wide || QString::fromLatin1(line) != QString::fromUtf8(line);
+        qsizetype keep = line.size();
+        while (QString::fromUtf8(line.left(keep)).toUtf8() != line.left(keep) && cut.at(i) &&
+               keep > line.size() - 3) {
+            --keep;
+        }
+        if (QString::fromUtf8(line.left(keep)).toUtf8() != line.left(keep)) {
+            wide = false;
+            break;
+        }
+        utf8 << QString::fromUtf8(line.left(keep));
+    }
+    if (wide) {
+        return utf8;
+    }
+    QStringList latin1;
+    for (const QByteArray& line : lines) {
+        latin1 << QString::fromLatin1(line);
+    }
+    return latin1;
+}
+
+qsizetype characters(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() > 0) {
+        ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 QStringList expectedLines(const QByteArray& all, qsizetype maxLines, qsizetype maxLength,
                           qsizetype maxBytes) {
     const QList<QByteArray> pieces = plainLines(all.left(maxBytes));
-    QStringList lines;
+    QList<QByteArray> lines;
+    QList<bool> cut;
     for (qsizetype i = 0; i < pieces.size() && lines.size() < maxLines; ++i) {
-        lines << QString::fromLatin1(pieces.at(i).left(maxLength));
+        lines << pieces.at(i).left(maxLength);
+        cut << (pieces.at(i).size() > maxLength);
     }
-    return lines;
+    return decoded(lines, cut);
 }
 
 bool expectedWhole(const QByteArray& all, qsizetype maxLines, qsizetype maxBytes) {
@@ -316,7 +357,11 @@ QString listProblem(const QString& path) {
         if (!lines.at(i).endsWith('\r')) {
             return QStringLiteral("line %1 ends in LF alone").arg(i + 1);
         }
-        const qsizetype length = lines.at(i).size() - 1;
+        lines[i].chop(1);
+    }
+    const QStringList texts = decoded(lines, QList<bool>(lines.size(), false));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const qsizetype length = characters(texts.at(i));
         if (length > 51) {
             return QStringLiteral("line %1 has %2 characters").arg(i + 1).arg(length);
         }
