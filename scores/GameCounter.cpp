@@ -89,7 +89,11 @@ CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause,
 }
 
 QString gameNumberText(const QString& field) {
-    return QCoreApplication::translate("scores", "game no: %1").arg(field);
+    const char* const source = QT_TRANSLATE_NOOP("scores", "game no: %1");
+    const QString text = QCoreApplication::translate("scores", source);
+    // The English text shows the field as the counter file holds it, blanks
+    // and all; a translation places the bare number in its own words.
+    return text.arg(text == QLatin1String(source) ? field : field.trimmed());
 }
 
 } // namespace scores

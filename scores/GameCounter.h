@@ -36,7 +36,8 @@ struct CounterResult {
 CounterResult advanceGameCounter(const safefile::Folder& folder, Pause& pause,
                                  const safefile::LockWait& wait = {});
 
-// "game no: " + field
+// "game no: " + field in English; a translation gets the number without the
+// field's blanks.
 QString gameNumberText(const QString& field);
 
 } // namespace scores

@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>تنقص قيمة بعد «%1».</translation>
+        <translation>لا توجد قيمة بعد «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>قيمة غير متوقعة بعد «%1».</translation>
+        <translation>قيمة زائدة بعد «%1».</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>قائمة &amp;جديدة</translation>
+        <translation>بدء قائمة &amp;جديدة</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>لا تستطيع اللعبة استخدام مجلدها: %1. ستعرض صورها المدمجة فيها ولن تحفظ شيئًا، لذلك لن تُحفظ أي نتيجة هذه المرة.</translation>
+        <translation>لا تستطيع اللعبة استخدام مجلدها: %1. ستعرض صورها المدمجة فيها ولن تكتب أي ملف، لذلك لن تُحفظ أي نتيجة في هذه الجلسة.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>face down</source>
-        <translation>مقلوبة</translation>
+        <translation>مقلوبة على وجهها</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
@@ -198,11 +198,11 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>لا تستطيع اللعبة الكتابة في مجلدها %1 (%2)، لذلك لا تعدّ أي لعبة في nog.txt ولا تحفظ أي نتيجة في highscore.txt هناك؛ وتعرض القائمة كما هي.</translation>
+        <translation>لا تستطيع اللعبة الكتابة في مجلدها %1 (%2)، لذلك لا تسجّل اللعبة في العدّاد nog.txt ولا تحفظ أي نتيجة في highscore.txt؛ وتعرض قائمة أفضل النتائج كما هي.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>البطاقة في الصف %1 والعمود %2: مقلوبة</translation>
+        <translation>البطاقة في الصف %1 والعمود %2: مقلوبة على وجهها</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
@@ -214,11 +214,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>البطاقة في الصف %1 والعمود %2، مكتشفة: %3</translation>
+        <translation>البطاقة في الصف %1 والعمود %2، تمّت مطابقتها: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation>مكتشفة: %1</translation>
+        <translation>تمّت مطابقتها: %1</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation>برق فوشي</translation>
+        <translation>برق بلون الفوشيا</translation>
     </message>
     <message>
         <source>violet flower</source>
@@ -348,7 +348,7 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>يجعل اللعبة تتكلم باللغة التي رمزها CODE، وهو أحد هذه الرموز: %1. ومن دون هذا الخيار تتكلم اللعبة لغة سطح المكتب، وإلا فالإنجليزية.</translation>
+        <translation>يجعل اللعبة تستخدم اللغة التي رمزها CODE، وهو أحد هذه الرموز: %1. ومن دون هذا الخيار تستخدم اللعبة لغة النظام، وإن لم تكن متاحة فالإنجليزية.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -360,7 +360,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>وسيط غير متوقع «%1»؛ لا تقبل اللعبة إلا خياراتها.</translation>
+        <translation>وسيط زائد «%1»؛ لا تقبل اللعبة إلا خياراتها.</translation>
     </message>
 </context>
 <context>
@@ -401,12 +401,12 @@ Try &apos;%1 --help&apos; for the options.
 5. إن أردت اللعب من جديد فانقر «بدء اللعب»،
    وإن أردت التوقف فانقر «خروج».
 6. يمكن ترتيب قائمة أفضل النتائج حسب الزمن أو النقرات.
-   وفي الزاوية العليا ترى ز (الزمن) أو ن (النقرات).
+   وفي الزاوية العليا اليسرى ترى «ز» (الزمن) أو «ن» (النقرات).
    استمتع باللعب!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation>الإصدار 1.0 2019</translation>
+        <translation>الإصدار 1.0 (2019)</translation>
     </message>
     <message>
         <source>Kontakt: </source>
@@ -463,7 +463,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation>ar</translation>
+        <translation>ar_AE</translation>
     </message>
     <message>
         <source>start : %1</source>
@@ -478,11 +478,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>لا يوجد إذن لفتح ملف القفل الخاص به %1</translation>
+        <translation>لا يوجد إذن لفتح ملف القفل %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>لا يمكن استخدام ملف القفل الخاص به %1: %2</translation>
+        <translation>لا يمكن استخدام ملف القفل %1: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -510,7 +510,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>إنه رابط يشير إلى %1 واللعبة لا تتبع الروابط</translation>
+        <translation>إنه رابط يشير إلى %1، واللعبة لا تتبع الروابط</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -531,7 +531,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>تعذّر الاحتفاظ بالملف %1: %2</translation>
+        <translation>تعذّر الاحتفاظ بنسخة من %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>أُزيل ملف القفل %1 أو استُبدل بينما كانت اللعبة تمسكه، فربما تكتب فيه لعبة أخرى الآن</translation>
+        <translation>أُزيل ملف القفل %1 أو استُبدل بينما كانت اللعبة تستخدمه، فربما تكتب لعبة أخرى في الملف نفسه الآن</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>

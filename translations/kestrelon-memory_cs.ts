@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Nečekaná hodnota po „%1“.</translation>
+        <translation>Nadbytečná hodnota po „%1“.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation>Čekám, až jiná hra v této složce skončí se souborem %1…</translation>
+        <translation>Čekám, až jiná hra v této složce přestane používat soubor %1…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Hra nemůže zapisovat do své složky %1 (%2), takže tam nepočítá hry v souboru nog.txt a neukládá výsledky do souboru highscore.txt; ukazuje žebříček tak, jak je.</translation>
+        <translation>Hra nemůže zapisovat do své složky %1 (%2), takže tam nezvýší počítadlo her v souboru nog.txt ani neuloží výsledek do souboru highscore.txt; ukazuje žebříček tak, jak je.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>není to čitelný obrázek BMP</translation>
+        <translation>soubor není platný obrázek BMP</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -360,7 +360,7 @@ Seznam voleb vypíše „%1 --help“.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>nečekaný argument „%1“; hra přijímá jen své volby.</translation>
+        <translation>nadbytečný argument „%1“; hra přijímá jen své volby.</translation>
     </message>
 </context>
 <context>
@@ -478,11 +478,11 @@ Seznam voleb vypíše „%1 --help“.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>chybí oprávnění k otevření jeho zámkového souboru %1</translation>
+        <translation>chybí oprávnění k otevření zámkového souboru %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>jeho zámkový soubor %1 nelze použít: %2</translation>
+        <translation>zámkový soubor %1 nelze použít: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -531,7 +531,7 @@ Seznam voleb vypíše „%1 --help“.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Soubor %1 se nepodařilo uchovat: %2</translation>
+        <translation>Kopii souboru %1 se nepodařilo uložit: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Seznam voleb vypíše „%1 --help“.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>jeho zámkový soubor %1 byl odstraněn nebo nahrazen, zatímco ho hra držela, takže ho možná právě zapisuje jiná hra</translation>
+        <translation>zámkový soubor %1 byl odstraněn nebo nahrazen, zatímco ho hra používala, takže do stejného souboru možná právě zapisuje jiná hra</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>

@@ -5,11 +5,11 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Ukendt valgmulighed »%1«.</translation>
+        <translation>Ukendt tilvalg »%1«.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>Ukendte valgmuligheder: %1.</translation>
+        <translation>Ukendte tilvalg: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>[options]</source>
-        <translation>[valgmuligheder]</translation>
+        <translation>[tilvalg]</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation>Valgmuligheder:</translation>
+        <translation>Tilvalg:</translation>
     </message>
 </context>
 <context>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Designerens billede</translation>
+        <translation>Billede af designeren</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Sorteret efter (T tid, K klik)</translation>
+        <translation>Sortering (T: tid, K: klik)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>Prompt</source>
-        <translation>Tip</translation>
+        <translation>Instruktion</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation>dit navn</translation>
+        <translation>Dit navn</translation>
     </message>
     <message>
         <source>Player name</source>
@@ -198,11 +198,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Kort i række %1, kolonne %2, vendt: %3</translation>
+        <translation>Kort i række %1, kolonne %2, med forsiden op: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation>vendt: %1</translation>
+        <translation>med forsiden op: %1</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>violet blomst</translation>
+        <translation>lyslilla blomst</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -340,7 +340,7 @@ i den mappe, det startes fra.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation>Viser disse valgmuligheder og afslutter.</translation>
+        <translation>Viser disse tilvalg og afslutter.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
@@ -348,19 +348,19 @@ i den mappe, det startes fra.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Vælger sproget CODE, et af: %1. Uden denne valgmulighed taler spillet skrivebordets sprog, ellers engelsk.</translation>
+        <translation>Vælger sproget CODE, som kan være: %1. Uden dette tilvalg taler spillet skrivebordets sprog eller, hvis det ikke findes, engelsk.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>%1: %2
-Skriv »%1 --help« for at se valgmulighederne.
+Skriv »%1 --help« for at se tilvalgene.
 </translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>uventet argument »%1«; spillet tager kun imod sine egne valgmuligheder.</translation>
+        <translation>uventet argument »%1«; spillet tager kun imod sine egne tilvalg.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@ Skriv »%1 --help« for at se valgmulighederne.
 1. Skriv først dit navn på nederste linje,
    og klik så på OK!
 2. Klik på kortene, og find parrene.
-3. Spil med lyd eller uden lyd, som du vil.
+3. Vælg »Med lyd« eller »Uden lyd«, som du vil.
 4. Når du har fundet alle par,
    vises toplisten.
-5. Vil du spille igen, så klik på »Nyt spil«,
-   vil du stoppe, så klik på »Afslut«.
+5. Vil du spille igen, så klik på »Nyt spil«.
+   Vil du stoppe, så klik på »Afslut«.
 6. Toplisten kan sorteres efter tid eller klik.
    Øverst til højre ser du T (tid) eller K (klik).
    God fornøjelse!</translation>
@@ -438,7 +438,7 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>antal processorer: %1</translation>
+        <translation>Antal processorer: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -446,7 +446,7 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>ledig hukommelse:</translation>
+        <translation>Ledig hukommelse:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -474,15 +474,15 @@ Skriv »%1 --help« for at se valgmulighederne.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>et andet spil bruger den, prøv igen</translation>
+        <translation>et andet spil bruger filen lige nu; prøv igen om lidt</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>ingen tilladelse til at åbne dens låsefil %1</translation>
+        <translation>ingen tilladelse til at åbne låsefilen %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>dens låsefil %1 kan ikke bruges: %2</translation>
+        <translation>låsefilen %1 kan ikke bruges: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -502,7 +502,7 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>der ligger en enhed i stedet</translation>
+        <translation>der ligger en enhedsfil i stedet</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -531,7 +531,7 @@ Skriv »%1 --help« for at se valgmulighederne.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Kunne ikke beholde %1: %2</translation>
+        <translation>Kunne ikke gemme en kopi af %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,15 +555,15 @@ Skriv »%1 --help« for at se valgmulighederne.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>dens låsefil %1 blev fjernet eller udskiftet, mens spillet brugte den, så et andet spil skriver måske i den</translation>
+        <translation>låsefilen %1 blev fjernet eller udskiftet, mens spillet brugte den, så et andet spil skriver måske i filen lige nu</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>noget andet tog dens plads lige efter, at den blev skrevet</translation>
+        <translation>lige efter at filen var skrevet, lå der noget andet i stedet</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>mappen er indstillet, så kun filens ejer må erstatte den, og du må ikke skrive i den</translation>
+        <translation>mappen er indstillet, så kun filens ejer må erstatte filen, og du må ikke skrive i den</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
@@ -614,8 +614,8 @@ Skriv »%1 --help« for at se valgmulighederne.
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>den indeholder mere end %n byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</numerusform>
-            <numerusform>den indeholder mere end %n byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</numerusform>
+            <numerusform>filen indeholder mere end %n byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</numerusform>
+            <numerusform>filen indeholder mere end %n byte, langt mere end en topliste; flyt den et andet sted hen for at starte en ny liste</numerusform>
         </translation>
     </message>
 </context>

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Sortiert nach (Z Zeit, K Klicks)</translation>
+        <translation>Sortierung (Z: Zeit, K: Klicks)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>your name</source>
-        <translation>dein Name</translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation>Name des Spielers</translation>
+        <translation>Spielername</translation>
     </message>
     <message>
         <source>OK</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>&amp;Webseite des Verlags</translation>
+        <translation>&amp;Website des Verlags</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Karte Reihe %1, Spalte %2: verdeckt</translation>
+        <translation>Karte in Reihe %1, Spalte %2: verdeckt</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Karte Reihe %1, Spalte %2, aufgedeckt: %3</translation>
+        <translation>Karte in Reihe %1, Spalte %2, aufgedeckt: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Karte Reihe %1, Spalte %2, gefunden: %3</translation>
+        <translation>Karte in Reihe %1, Spalte %2, gefunden: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>es ist kein lesbares BMP-Bild</translation>
+        <translation>Es ist kein lesbares BMP-Bild</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation>die Datei gibt es nicht</translation>
+        <translation>Die Datei gibt es nicht</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>maroon bell</source>
-        <translation>rotbraune Glocke</translation>
+        <translation>dunkelrote Glocke</translation>
     </message>
     <message>
         <source>grey anchor</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>violette Blume</translation>
+        <translation>hellviolette Blume</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -396,7 +396,7 @@ Try &apos;%1 --help&apos; for the options.
 1. Gib zuerst unten deinen Namen ein
    und klicke dann auf OK!
 2. Klicke auf die Karten und finde die Paare.
-3. Schalte den Ton an oder aus, wie du magst.
+3. Wähle „Ton an“ oder „Ton aus“, wie du magst.
 4. Wenn du alle Paare gefunden hast,
    erscheint die Bestenliste.
 5. Für ein neues Spiel klicke auf „Start“,
@@ -447,7 +447,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>freier Speicher:</translation>
+        <translation>Freier Speicher:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -475,23 +475,23 @@ Try &apos;%1 --help&apos; for the options.
     <name>safefile</name>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation>der Ordner des Spiels ist unbekannt</translation>
+        <translation>Der Ordner des Spiels ist unbekannt</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation>die Datei gibt es nicht</translation>
+        <translation>Die Datei gibt es nicht</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>der Ordner, in dem es gestartet wurde, existiert nicht mehr</translation>
+        <translation>Der Ordner, in dem das Spiel gestartet wurde, existiert nicht mehr</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>die Festplatte ist voll</translation>
+        <translation>Die Festplatte ist voll</translation>
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>ein anderes Spiel benutzt die Datei gerade, versuch es bitte noch einmal</translation>
+        <translation>Ein anderes Spiel benutzt die Datei gerade, versuche es bitte noch einmal</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
@@ -499,35 +499,35 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>die Sperrdatei %1 ist nicht verwendbar: %2</translation>
+        <translation>Die Sperrdatei %1 ist nicht verwendbar: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation>die Sperrdatei %1 kann nicht angelegt werden (%2)</translation>
+        <translation>Die Sperrdatei %1 kann nicht angelegt werden (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation>unter diesem Namen liegt ein Ordner</translation>
+        <translation>Unter diesem Namen liegt ein Ordner</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>unter diesem Namen liegt eine benannte Pipe (FIFO)</translation>
+        <translation>Unter diesem Namen liegt eine benannte Pipe (FIFO)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>unter diesem Namen liegt ein Socket</translation>
+        <translation>Unter diesem Namen liegt ein Socket</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>unter diesem Namen liegt eine Gerätedatei</translation>
+        <translation>Unter diesem Namen liegt eine Gerätedatei</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation>unter diesem Namen liegt etwas anderes als eine Datei</translation>
+        <translation>Unter diesem Namen liegt etwas anderes als eine Datei</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation>die Datei ist eine Verknüpfung zu %1, und das Spiel folgt keinen Verknüpfungen</translation>
+        <translation>Die Datei ist eine Verknüpfung zu %1, und das Spiel folgt keinen Verknüpfungen</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
@@ -548,29 +548,29 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>%1 konnte nicht weitergeführt werden: %2</translation>
+        <translation>Von %1 konnte keine Kopie aufbewahrt werden: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>der Ordner, in dem es gestartet wurde, lässt sich nicht öffnen (%1)</translation>
+        <translation>Der Ordner, in dem das Spiel gestartet wurde, lässt sich nicht öffnen (%1)</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>die Sperrdatei %1 wurde entfernt oder ersetzt, während das Spiel sie benutzte; vielleicht schreibt gerade ein anderes Spiel in die Datei</translation>
+        <translation>Die Sperrdatei %1 wurde entfernt oder ersetzt, während das Spiel sie benutzte; vielleicht schreibt gerade ein anderes Spiel in die Datei</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>gleich nach dem Schreiben lag unter diesem Namen etwas anderes</translation>
+        <translation>Gleich nach dem Schreiben lag unter diesem Namen etwas anderes</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>das Sticky-Bit des Ordners erlaubt nur der Besitzerin oder dem Besitzer der Datei, sie zu ersetzen, und du darfst sie nicht ändern</translation>
+        <translation>Das Sticky-Bit des Ordners erlaubt nur der Besitzerin oder dem Besitzer der Datei, sie zu ersetzen, und du darfst sie nicht ändern</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>die Datei ist größer als die erlaubte Höchstgröße von %n Byte</numerusform>
-            <numerusform>die Datei ist größer als die erlaubte Höchstgröße von %n Bytes</numerusform>
+            <numerusform>Die Datei ist größer als die erlaubte Höchstgröße von %n Byte</numerusform>
+            <numerusform>Die Datei ist größer als die erlaubte Höchstgröße von %n Bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -608,15 +608,15 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>die Datei enthält mehr, als das Spiel lesen kann (mehr als %n Zeile oder mehr als %1 MB), deshalb bleibt sie unverändert</numerusform>
-            <numerusform>die Datei enthält mehr, als das Spiel lesen kann (mehr als %n Zeilen oder mehr als %1 MB), deshalb bleibt sie unverändert</numerusform>
+            <numerusform>Die Datei enthält mehr, als das Spiel lesen kann (mehr als %n Zeile oder mehr als %1 MB), deshalb bleibt sie unverändert</numerusform>
+            <numerusform>Die Datei enthält mehr, als das Spiel lesen kann (mehr als %n Zeilen oder mehr als %1 MB), deshalb bleibt sie unverändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>die Datei enthält mehr als %n Byte, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
-            <numerusform>die Datei enthält mehr als %n Bytes, weit mehr als eine Bestenliste; verschieb sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
+            <numerusform>Die Datei enthält mehr als %n Byte, weit mehr als eine Bestenliste; verschiebe sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
+            <numerusform>Die Datei enthält mehr als %n Bytes, weit mehr als eine Bestenliste; verschiebe sie woandershin, um eine neue Bestenliste anzufangen</numerusform>
         </translation>
     </message>
 </context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Foto del diseñador</translation>
+        <translation>Retrato del diseñador</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Ordenado por (T tiempo, C clics)</translation>
+        <translation>Orden (T: tiempo, C: clics)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>your name</source>
-        <translation>tu nombre</translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation>Nombre del jugador</translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>OK</source>
@@ -181,7 +181,7 @@
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>No se pudieron escribir las imágenes en %1, así que el juego muestra sus copias incorporadas.
+        <translation>No se pudieron escribir las imágenes en %1, así que el juego muestra sus imágenes incorporadas.
 %2</translation>
     </message>
     <message>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation>Esperando a que otra partida de esta carpeta termine con %1…</translation>
+        <translation>Esperando a que otra partida de esta carpeta termine de usar %1…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
@@ -349,7 +349,7 @@ en la carpeta desde la que se inicia.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Usa el idioma CODE, uno de: %1. Sin esta opción, el juego usa el idioma del escritorio o, si no, inglés.</translation>
+        <translation>Usa el idioma CODE, que puede ser: %1. Sin esta opción, el juego usa el idioma del escritorio o, si no está disponible, el inglés.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -428,7 +428,7 @@ Prueba «%1 --help» para ver las opciones.
          %2.
          Have much pleasure.</source>
         <translation>Querida jugadora, querido jugador:
-         si te gusta este juego,
+         Si te gusta este juego,
          puedes apoyar a
          %1
          para que pueda crear más juegos gratuitos
@@ -439,7 +439,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>número de procesadores: %1</translation>
+        <translation>Número de procesadores: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -447,7 +447,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>memoria libre:</translation>
+        <translation>Memoria libre:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -483,7 +483,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>la carpeta desde la que se inició ya no existe</translation>
+        <translation>la carpeta desde la que se inició el juego ya no existe</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -491,7 +491,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>otra partida lo está usando, inténtalo de nuevo</translation>
+        <translation>otra partida lo está usando; inténtalo de nuevo dentro de un momento</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
@@ -519,7 +519,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>en su lugar hay un dispositivo</translation>
+        <translation>en su lugar hay un archivo de dispositivo</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -548,11 +548,11 @@ Prueba «%1 --help» para ver las opciones.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>No se pudo seguir usando %1: %2</translation>
+        <translation>No se pudo conservar una copia de %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>no se puede abrir la carpeta desde la que se inició (%1)</translation>
+        <translation>no se puede abrir la carpeta desde la que se inició el juego (%1)</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
@@ -564,7 +564,7 @@ Prueba «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>la carpeta solo deja que el dueño del archivo lo sustituya (bit sticky), y tú no puedes escribir en él</translation>
+        <translation>la carpeta solo deja que el dueño del archivo lo sustituya (sticky bit), y tú no puedes escribir en él</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>

@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Prompt</source>
-        <translation>Vihje</translation>
+        <translation>Opastus</translation>
     </message>
     <message>
         <source>your name</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>High scores</source>
-        <translation>Ennätykset</translation>
+        <translation>Ennätyslista</translation>
     </message>
     <message>
         <source>&amp;start</source>
@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>&amp;Näytä ennätykset</translation>
+        <translation>&amp;Näytä ennätyslista</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>&amp;Piilota ennätykset</translation>
+        <translation>&amp;Piilota ennätyslista</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>&amp;Ennätykset</translation>
+        <translation>&amp;Ennätyslista</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Peli ei voi kirjoittaa kansioonsa %1 (%2), joten se ei laske pelejä tiedostoon nog.txt eikä tallenna tuloksia tiedostoon highscore.txt; se näyttää listan sellaisenaan.</translation>
+        <translation>Peli ei voi kirjoittaa kansioonsa %1 (%2), joten se ei kirjaa pelikertoja tiedostoon nog.txt eikä tallenna tuloksia tiedostoon highscore.txt; se näyttää ennätyslistan sellaisenaan.</translation>
     </message>
 </context>
 <context>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>se ei ole luettava BMP-kuva</translation>
+        <translation>se ei ole kelvollinen BMP-kuva</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation>magenta salama</translation>
+        <translation>magentanpunainen salama</translation>
     </message>
     <message>
         <source>violet flower</source>
@@ -334,7 +334,7 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Muistipeli korteilla: etsi kahdeksantoista paria 36 kortin joukosta.
+        <translation>Muistipeli: etsi 18 paria 36 kortin joukosta.
 Peli säilyttää kuvansa, ennätyslistan ja pelilaskurin
 siinä kansiossa, josta se käynnistetään.</translation>
     </message>
@@ -348,7 +348,7 @@ siinä kansiossa, josta se käynnistetään.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Valitsee kielen CODE, jokin näistä: %1. Ilman tätä valintaa peli käyttää työpöydän kieltä tai muuten englantia.</translation>
+        <translation>Valitsee pelin kielen CODE (vaihtoehdot: %1). Ilman tätä valintaa peli käyttää järjestelmän kieltä tai muuten englantia.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -398,9 +398,9 @@ Valinnat näet komennolla ”%1 --help”.
 3. Valitse ”Äänet päälle” tai ”Äänet pois”, miten haluat.
 4. Kun olet löytänyt kaikki parit,
    näet ennätyslistan.
-5. Jos haluat pelata uudelleen, valitse ”Uusi peli”,
-   jos haluat lopettaa, valitse ”Lopeta”.
-6. Ennätykset voi järjestää ajan tai klikkausten mukaan.
+5. Jos haluat pelata uudelleen, valitse ”Uusi peli”.
+   Jos haluat lopettaa, valitse ”Lopeta”.
+6. Ennätyslistan voi järjestää ajan tai klikkausten mukaan.
    Oikeassa yläkulmassa näet A (aika) tai K (klikkaukset).
    Hauskaa peliä!</translation>
     </message>
@@ -434,7 +434,7 @@ Valinnat näet komennolla ”%1 --help”.
          tietokone- ja mobiilipelejä.
          Lahjoituksen voit maksaa tilille
          %2.
-         Paljon iloa peliin!</translation>
+         Iloisia pelihetkiä!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
@@ -478,11 +478,11 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>ei oikeutta avata sen lukkotiedostoa %1</translation>
+        <translation>ei oikeutta avata lukkotiedostoa %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>sen lukkotiedostoa %1 ei voi käyttää: %2</translation>
+        <translation>lukkotiedostoa %1 ei voi käyttää: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -531,7 +531,7 @@ Valinnat näet komennolla ”%1 --help”.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Tiedostoa %1 ei voitu enää käyttää: %2</translation>
+        <translation>Tiedostosta %1 ei voitu tehdä kopiota: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>sen lukkotiedosto %1 poistettiin tai vaihdettiin pelin käyttäessä sitä, joten toinen peli saattaa kirjoittaa siihen</translation>
+        <translation>lukkotiedosto %1 poistettiin tai vaihdettiin pelin käyttäessä sitä, joten toinen peli saattaa kirjoittaa samaan tiedostoon</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -597,7 +597,7 @@ Valinnat näet komennolla ”%1 --help”.
     </message>
     <message>
         <source>date</source>
-        <translation>päivä</translation>
+        <translation>päiväys</translation>
     </message>
     <message>
         <source>clicks</source>
@@ -614,8 +614,8 @@ Valinnat näet komennolla ”%1 --help”.
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>siinä on yli %n tavun, paljon enemmän kuin ennätyslistassa; siirrä se muualle, niin voit aloittaa uuden listan</numerusform>
-            <numerusform>siinä on yli %n tavua, paljon enemmän kuin ennätyslistassa; siirrä se muualle, niin voit aloittaa uuden listan</numerusform>
+            <numerusform>siinä on yli %n tavun, paljon enemmän kuin ennätyslistassa; siirrä se muualle, niin voit aloittaa uuden ennätyslistan</numerusform>
+            <numerusform>siinä on yli %n tavua, paljon enemmän kuin ennätyslistassa; siirrä se muualle, niin voit aloittaa uuden ennätyslistan</numerusform>
         </translation>
     </message>
 </context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Photo du créateur</translation>
+        <translation>Portrait du créateur</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>your name</source>
-        <translation>ton nom</translation>
+        <translation>Ton nom</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation>Nom du joueur</translation>
+        <translation>Ton nom</translation>
     </message>
     <message>
         <source>OK</source>
@@ -414,7 +414,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation>D o n</translation>
+        <translation>F a i r e   u n   d o n</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -438,7 +438,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>nombre de processeurs&#x202f;: %1</translation>
+        <translation>Nombre de processeurs&#x202f;: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -446,7 +446,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>mémoire libre&#x202f;:</translation>
+        <translation>Mémoire libre&#x202f;:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -494,7 +494,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>pas l’autorisation d’ouvrir son fichier de verrouillage %1</translation>
+        <translation>tu n’as pas l’autorisation d’ouvrir son fichier de verrouillage %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -518,7 +518,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>un périphérique se trouve à sa place</translation>
+        <translation>un fichier de périphérique se trouve à sa place</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -547,7 +547,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Impossible de conserver %1&#x202f;: %2</translation>
+        <translation>Impossible de conserver une copie de %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
@@ -563,7 +563,7 @@ Essaie «&#x202f;%1 --help&#x202f;» pour voir les options.
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>le bit sticky du dossier ne permet qu’au propriétaire du fichier de le remplacer, et tu n’as pas le droit de l’écrire</translation>
+        <translation>le sticky bit du dossier ne permet qu’au propriétaire du fichier de le remplacer, et tu n’as pas le droit d’y écrire</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>

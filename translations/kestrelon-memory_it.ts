@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Foto del designer</translation>
+        <translation>Ritratto del designer</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Ordinata per (T tempo, C clic)</translation>
+        <translation>Ordinamento (T: tempo, C: clic)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>your name</source>
-        <translation>il tuo nome</translation>
+        <translation>Il tuo nome</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation>Nome del giocatore</translation>
+        <translation>Il tuo nome</translation>
     </message>
     <message>
         <source>OK</source>
@@ -181,7 +181,7 @@
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Non è stato possibile scrivere le immagini in %1, quindi il gioco mostra le sue copie incorporate.
+        <translation>Non è stato possibile scrivere le immagini in %1, quindi il gioco mostra quelle incorporate.
 %2</translation>
     </message>
     <message>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation>In attesa che un’altra partita in questa cartella finisca con %1…</translation>
+        <translation>In attesa che un’altra partita in questa cartella finisca di usare %1…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>fiore violetto</translation>
+        <translation>fiore lilla</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -335,7 +335,7 @@
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
         <translation>Un gioco di memoria con le carte: trova le diciotto coppie
-tra trentasei carte. Il gioco tiene le sue immagini, la classifica
+tra trentasei carte. Il gioco conserva le sue immagini, la classifica
 e il contatore delle partite nella cartella da cui viene avviato.</translation>
     </message>
     <message>
@@ -348,7 +348,7 @@ e il contatore delle partite nella cartella da cui viene avviato.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Usa la lingua CODE, una tra: %1. Senza questa opzione il gioco usa la lingua del desktop, altrimenti l’inglese.</translation>
+        <translation>Usa la lingua CODE, che può essere: %1. Senza questa opzione il gioco usa la lingua del desktop o, se non è disponibile, l’inglese.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -432,13 +432,13 @@ Prova «%1 --help» per vedere le opzioni.
          %1
          per aiutarlo a creare altri giochi gratuiti
          per computer e cellulare.
-         Puoi fare una donazione a
+         Puoi fare una donazione sul conto
          %2.
          Buon divertimento!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>numero di processori: %1</translation>
+        <translation>Numero di processori: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -446,7 +446,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>memoria libera:</translation>
+        <translation>Memoria libera:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -482,7 +482,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>la cartella da cui è stato avviato non esiste più</translation>
+        <translation>la cartella da cui è stato avviato il gioco non esiste più</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -490,11 +490,11 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>un’altra partita lo sta usando, riprova</translation>
+        <translation>un’altra partita lo sta usando; riprova tra poco</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>non c’è il permesso di aprire il suo file di blocco %1</translation>
+        <translation>non hai il permesso di aprire il suo file di blocco %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -518,7 +518,7 @@ Prova «%1 --help» per vedere le opzioni.
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>al suo posto c’è un dispositivo</translation>
+        <translation>al suo posto c’è un file di dispositivo</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -547,11 +547,11 @@ Prova «%1 --help» per vedere le opzioni.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Impossibile continuare a usare %1: %2</translation>
+        <translation>Impossibile conservare una copia di %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>la cartella da cui è stato avviato non si può aprire (%1)</translation>
+        <translation>non si può aprire la cartella da cui è stato avviato il gioco (%1)</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>

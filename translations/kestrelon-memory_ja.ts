@@ -40,19 +40,19 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>デザイナーの写真</translation>
+        <translation>デザイナーの似顔絵</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation>16組のペアを見つけました</translation>
+        <translation>ペアを16組見つけました</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation>全部のペアを見つけました</translation>
+        <translation>ペアを全部見つけました</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation>ゲームおわり</translation>
+        <translation>ゲーム終了</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>ハイスコアを新しくする(&amp;N)</translation>
+        <translation>ハイスコアをリセット(&amp;N)</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>ハイスコアを隠す(&amp;H)</translation>
+        <translation>ハイスコアを閉じる(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation>ヘルプ(&amp;P)</translation>
+        <translation>ヘルプ(&amp;L)</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>%1 行 %2 列のカード：裏向き</translation>
+        <translation>%1行%2列のカード：裏向き</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>%1 行 %2 列のカード、表向き：%3</translation>
+        <translation>%1行%2列のカード、表向き：%3</translation>
     </message>
     <message>
         <source>%1, turned</source>
@@ -206,11 +206,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>%1 行 %2 列のカード、そろった：%3</translation>
+        <translation>%1行%2列のカード、ペア成立：%3</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation>そろった：%1</translation>
+        <translation>ペア成立：%1</translation>
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>ゲームのフォルダー %1 に書き込めません（%2）。そのため nog.txt にゲームを数えず、highscore.txt にも結果を残しません。ハイスコアはそのまま表示します。</translation>
+        <translation>ゲームのフォルダー %1 に書き込めません（%2）。そのため nog.txt のゲーム回数を増やさず、highscore.txt にも結果を残しません。ハイスコアはそのまま表示します。</translation>
     </message>
 </context>
 <context>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>読み込める BMP 画像ではありません</translation>
+        <translation>BMP 形式の絵として読み込めません</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -348,7 +348,7 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>言語を CODE にします（%1 のどれか）。このオプションがないときはデスクトップの言語、それもなければ英語になります。</translation>
+        <translation>言語を CODE にします（%1 のどれか）。このオプションがないときはシステムの言語になり、その言語に対応していなければ英語になります。</translation>
     </message>
     <message>
         <source>%1: %2
@@ -395,7 +395,7 @@ Try &apos;%1 --help&apos; for the options.
 1. まず下の欄に名前を入れて、
    OK をクリックしてください。
 2. カードをクリックして、ペアを探しましょう。
-3. 「音あり」か「音なし」を、好きなほうで選べます。
+3. 「音あり」か「音なし」の、好きなほうを選べます。
 4. ペアを全部見つけると、
    ハイスコアが表示されます。
 5. もう一度遊ぶときは「スタート」、
@@ -406,7 +406,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation>バージョン 1.0 2019</translation>
+        <translation>バージョン 1.0（2019年）</translation>
     </message>
     <message>
         <source>Kontakt: </source>
@@ -433,7 +433,7 @@ Try &apos;%1 --help&apos; for the options.
          %1
          を応援していただけるとうれしいです。
          寄付の振込先：
-         %2。
+         %2
          どうぞ楽しんでください。</translation>
     </message>
     <message>
@@ -531,7 +531,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>%1 を使い続けられませんでした：%2</translation>
+        <translation>%1 のコピーを残せませんでした：%2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -568,7 +568,7 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
         <translation>
-            <numerusform>ファイルサイズの上限（%n バイト）を超えています</numerusform>
+            <numerusform>ファイルサイズの上限（%nバイト）を超えています</numerusform>
         </translation>
     </message>
 </context>
@@ -576,11 +576,11 @@ Try &apos;%1 --help&apos; for the options.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>ゲームカウンター %1 の中身「%2」は数字ではありません。1 から数えなおします。</translation>
+        <translation>ゲームカウンター %1 の中身「%2」は数字ではありません。1から数えなおします。</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>ゲーム番号 %1</translation>
+        <translation>ゲーム番号：%1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
@@ -606,13 +606,13 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
         <translation>
-            <numerusform>ゲームが読める量（%n 行、または %1 MB）を超えているので、そのままにしておきます</numerusform>
+            <numerusform>ゲームが読める量（%n行、または %1 MB）を超えているので、そのままにしておきます</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>%n バイトを超えていて、ハイスコアにしては大きすぎます。ハイスコアを新しく始めるには、別の場所に移してください</numerusform>
+            <numerusform>%nバイトを超えていて、ハイスコアにしては大きすぎます。ハイスコアをリセットするには、このファイルを別の場所に移してください</numerusform>
         </translation>
     </message>
 </context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>‘%1’ 뒤에 예상하지 못한 값이 있어요.</translation>
+        <translation>‘%1’ 뒤에 필요 없는 값이 있어요.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>디자이너 사진</translation>
+        <translation>디자이너 그림</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>게임 회사에 메일 보내기(&amp;E)</translation>
+        <translation>게임 회사에 메일 보내기(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation>사용 가능한 메모리와 프로세서(&amp;M)</translation>
+        <translation>사용 가능한 메모리와 프로세서(&amp;F)</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>최고 기록(&amp;R)</translation>
+        <translation>최고 기록(&amp;H)</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation>도움말(&amp;H)</translation>
+        <translation>도움말(&amp;L)</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>게임 폴더 %1에 저장할 수 없어요(%2). 그래서 nog.txt에 게임 수를 세지 않고 highscore.txt에 결과도 남기지 않아요. 최고 기록은 지금 있는 그대로 보여 줘요.</translation>
+        <translation>게임 폴더 %1에 저장할 수 없어요(%2). 그래서 nog.txt에 게임 횟수를 기록하지 않고 highscore.txt에 결과도 남기지 않아요. 최고 기록은 지금 있는 그대로 보여 줘요.</translation>
     </message>
 </context>
 <context>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>읽을 수 있는 BMP 그림이 아니에요</translation>
+        <translation>올바른 BMP 그림 파일이 아니에요</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation>그림 %1 불러오기에 실패했어요: %2.</translation>
+        <translation>그림 %1 파일을 불러올 수 없어요: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>제비꽃색 꽃</translation>
+        <translation>연보라색 꽃</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -348,7 +348,7 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>언어를 CODE로 정해요(%1 중 하나). 이 옵션이 없으면 데스크톱 언어를, 그 언어가 없으면 영어를 써요.</translation>
+        <translation>언어를 CODE로 정해요(%1 중 하나). 이 옵션이 없으면 시스템 언어를 쓰고, 그 언어를 지원하지 않으면 영어를 써요.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -360,7 +360,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>예상하지 못한 인수: ‘%1’. 이 게임은 자기 옵션만 받아요.</translation>
+        <translation>필요 없는 인수가 있어요: ‘%1’. 이 게임은 옵션 말고는 받지 않아요.</translation>
     </message>
 </context>
 <context>
@@ -395,14 +395,14 @@ Try &apos;%1 --help&apos; for the options.
 1. 먼저 맨 아래 줄에 이름을 쓰고
    ‘확인’을 클릭하세요!
 2. 카드를 클릭해서 짝을 찾아 보세요.
-3. 소리는 ‘소리 켜기’나 ‘소리 끄기’로 원하는 대로 켜고 꺼요.
+3. 소리는 ‘소리 켜기’, ‘소리 끄기’로 원하는 대로 켜고 끌 수 있어요.
 4. 짝을 모두 찾으면
    최고 기록이 나와요.
 5. 다시 하려면 ‘시작’을,
    그만하려면 ‘끝내기’를 클릭하세요.
 6. 최고 기록은 시간이나 클릭 수로 정렬할 수 있어요.
    오른쪽 위에 ‘시’(시간) 또는 ‘클’(클릭 수) 표시가 보여요.
-   즐겁게 놀아요!</translation>
+   재미있게 즐기세요!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
@@ -430,8 +430,8 @@ Try &apos;%1 --help&apos; for the options.
          이 게임이 마음에 드신다면
          더 많은 무료 컴퓨터 게임과
          모바일 게임이 나올 수 있도록
-         %1
-         회사를 후원해 주세요.
+         %1에
+         후원해 주세요.
          후원금 계좌:
          %2
          즐거운 시간 보내세요!</translation>
@@ -478,15 +478,15 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>잠금 파일 %1: 열 권한이 없어요</translation>
+        <translation>잠금 파일(%1)을 열 권한이 없어요</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>잠금 파일 %1: 사용할 수 없어요(%2)</translation>
+        <translation>잠금 파일(%1)을 사용할 수 없어요(%2)</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation>잠금 파일 %1: 만들 수 없어요(%2)</translation>
+        <translation>잠금 파일(%1)을 만들 수 없어요(%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
@@ -531,7 +531,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>%1 파일을 계속 사용할 수 없어요: %2</translation>
+        <translation>%1 파일의 사본을 보관할 수 없어요: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>잠금 파일 %1: 게임이 사용하는 동안 지워지거나 바뀌었어요. 다른 게임이 쓰고 있을 수 있어요</translation>
+        <translation>게임이 사용하는 동안 잠금 파일(%1)이 지워지거나 바뀌었어요. 다른 게임이 같은 파일에 쓰고 있을 수 있어요</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -580,11 +580,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>game no: %1</source>
-        <translation>게임 번호 %1</translation>
+        <translation>게임 번호: %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>끝: %1 | 걸린 시간: %2 | 클릭 수: %3</translation>
+        <translation>끝난 시각: %1 | 걸린 시간: %2 | 클릭 수: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -601,7 +601,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation>클릭 수</translation>
+        <translation>클릭수</translation>
     </message>
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>

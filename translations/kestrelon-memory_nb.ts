@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Sortert etter (T tid, K klikk)</translation>
+        <translation>Sortering (T: tid, K: klikk)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>Prompt</source>
-        <translation>Tips</translation>
+        <translation>Instruksjon</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation>navnet ditt</translation>
+        <translation>Navnet ditt</translation>
     </message>
     <message>
         <source>Player name</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation>&amp;Gave</translation>
+        <translation>Støtt &amp;oss</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>Spillet kan ikke bruke mappen sin: %1. Det viser de innebygde bildene sine og lagrer ingenting, så ingen resultater fra denne runden blir tatt vare på.</translation>
+        <translation>Spillet kan ikke bruke mappen sin: %1. Det viser de innebygde bildene sine og lagrer ingenting, så ingen resultater blir tatt vare på denne gangen.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Bildene kunne ikke skrives til %1, så spillet viser de innebygde kopiene sine.
+        <translation>Bildene kunne ikke skrives til %1, så spillet viser de innebygde bildene sine i stedet.
 %2</translation>
     </message>
     <message>
@@ -198,11 +198,11 @@
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Kort i rad %1, kolonne %2, snudd: %3</translation>
+        <translation>Kort i rad %1, kolonne %2, med forsiden opp: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation>snudd: %1</translation>
+        <translation>med forsiden opp: %1</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>teal diamond</source>
-        <translation>blågrønn rute</translation>
+        <translation>blågrønn rombe</translation>
     </message>
     <message>
         <source>navy moon</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>fiolett blomst</translation>
+        <translation>lyselilla blomst</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -334,9 +334,8 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Et huskespill med kort: finn de atten parene
-blant trettiseks kort. Spillet tar vare på bildene sine,
-rekordlisten og spilltelleren
+        <translation>Et huskespill med kort: finn de atten parene blant trettiseks kort.
+Spillet tar vare på bildene sine, rekordlisten og spilltelleren
 i mappen det startes i.</translation>
     </message>
     <message>
@@ -349,7 +348,7 @@ i mappen det startes i.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Velger språket CODE, ett av: %1. Uten dette valget snakker spillet skrivebordets språk, ellers engelsk.</translation>
+        <translation>Velger språket CODE, som kan være: %1. Uten dette valget snakker spillet skrivebordets språk eller, hvis det ikke finnes, engelsk.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -399,8 +398,8 @@ Skriv «%1 --help» for å se valgene.
 3. Velg «Med lyd» eller «Uten lyd», som du vil.
 4. Når du har funnet alle parene,
    vises rekordlisten.
-5. Vil du spille igjen, klikker du på «Nytt spill»,
-   vil du slutte, klikker du på «Avslutt».
+5. Vil du spille igjen, klikker du på «Nytt spill».
+   Vil du slutte, klikker du på «Avslutt».
 6. Rekordlisten kan sorteres etter tid eller klikk.
    Øverst til høyre ser du T (tid) eller K (klikk).
    Ha det gøy!</translation>
@@ -415,7 +414,7 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation>G a v e</translation>
+        <translation>S t ø t t   o s s</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -433,13 +432,13 @@ Skriv «%1 --help» for å se valgene.
          %1,
          slik at det kan komme flere gratis
          spill for datamaskin og mobil.
-         Gaven din kan settes inn på
+         Bidraget ditt kan settes inn på
          %2.
          Ha det gøy!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>antall prosessorer: %1</translation>
+        <translation>Antall prosessorer: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -447,7 +446,7 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>ledig minne:</translation>
+        <translation>Ledig minne:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -475,7 +474,7 @@ Skriv «%1 --help» for å se valgene.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>et annet spill bruker den, prøv igjen</translation>
+        <translation>et annet spill bruker filen akkurat nå; prøv igjen om litt</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
@@ -503,7 +502,7 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>det ligger en enhet der i stedet</translation>
+        <translation>det ligger en enhetsfil der i stedet</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -532,7 +531,7 @@ Skriv «%1 --help» for å se valgene.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Kunne ikke fortsette å bruke %1: %2</translation>
+        <translation>Kunne ikke lagre en kopi av %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -556,15 +555,15 @@ Skriv «%1 --help» for å se valgene.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>låsefilen %1 ble fjernet eller byttet ut mens spillet brukte den, så et annet spill skriver kanskje i den</translation>
+        <translation>låsefilen %1 ble fjernet eller byttet ut mens spillet brukte den, så et annet spill skriver kanskje i filen akkurat nå</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>noe annet tok plassen dens rett etter at den ble skrevet</translation>
+        <translation>rett etter at filen ble skrevet, lå det noe annet der i stedet</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>mappen er satt opp slik at bare eieren av filen kan erstatte den (sticky bit), og du har ikke lov til å skrive i den</translation>
+        <translation>mappen er satt opp slik at bare eieren av filen kan erstatte filen (sticky bit), og du har ikke lov til å skrive i den</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
@@ -615,8 +614,8 @@ Skriv «%1 --help» for å se valgene.
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>den inneholder mer enn %n byte, langt mer enn en rekordliste; flytt den et annet sted for å starte en ny liste</numerusform>
-            <numerusform>den inneholder mer enn %n byte, langt mer enn en rekordliste; flytt den et annet sted for å starte en ny liste</numerusform>
+            <numerusform>filen inneholder mer enn %n byte, langt mer enn en rekordliste; flytt den til et annet sted for å starte en ny liste</numerusform>
+            <numerusform>filen inneholder mer enn %n byte, langt mer enn en rekordliste; flytt den til et annet sted for å starte en ny liste</numerusform>
         </translation>
     </message>
 </context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Foto van de ontwerper</translation>
+        <translation>Portret van de ontwerper</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Gesorteerd op (T tijd, K klikken)</translation>
+        <translation>Sortering (T: tijd, K: klikken)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>your name</source>
-        <translation>je naam</translation>
+        <translation>Je naam</translation>
     </message>
     <message>
         <source>Player name</source>
@@ -181,7 +181,7 @@
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>De afbeeldingen konden niet in %1 worden geschreven, dus toont het spel zijn ingebouwde kopieën.
+        <translation>De afbeeldingen konden niet in %1 worden geschreven, dus toont het spel zijn ingebouwde afbeeldingen.
 %2</translation>
     </message>
     <message>
@@ -194,19 +194,19 @@
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation>Kaart rij %1, kolom %2: dicht</translation>
+        <translation>Kaart in rij %1, kolom %2: dicht</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation>Kaart rij %1, kolom %2, omgedraaid: %3</translation>
+        <translation>Kaart in rij %1, kolom %2, open: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation>omgedraaid: %1</translation>
+        <translation>open: %1</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation>Kaart rij %1, kolom %2, gevonden: %3</translation>
+        <translation>Kaart in rij %1, kolom %2, gevonden: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>maroon bell</source>
-        <translation>kastanjebruine bel</translation>
+        <translation>donkerrode bel</translation>
     </message>
     <message>
         <source>grey anchor</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>violette bloem</translation>
+        <translation>lila bloem</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -348,7 +348,7 @@ de topscores en de spelteller in de map waarin het wordt gestart.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Gebruikt de taal CODE, een van: %1. Zonder deze optie spreekt het spel de taal van het bureaublad, of anders Engels.</translation>
+        <translation>Gebruikt de taal CODE; mogelijk zijn: %1. Zonder deze optie spreekt het spel de taal van het bureaublad of, als het die niet kent, Engels.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -395,7 +395,7 @@ Try &apos;%1 --help&apos; for the options.
 1. Typ eerst je naam op de onderste regel
    en klik dan op OK!
 2. Klik op de kaarten en zoek de paren.
-3. Zet het geluid aan of uit, zoals je wilt.
+3. Kies ‘Geluid aan’ of ‘Geluid uit’, zoals je wilt.
 4. Als je alle paren hebt gevonden,
    zie je de topscores.
 5. Wil je nog eens spelen, klik dan op ‘Start’;
@@ -438,7 +438,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>aantal processors: %1</translation>
+        <translation>Aantal processors: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -446,7 +446,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>vrij geheugen:</translation>
+        <translation>Vrij geheugen:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -482,7 +482,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation>de map waarin het is gestart bestaat niet meer</translation>
+        <translation>de map waarin het spel is gestart, bestaat niet meer</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -510,7 +510,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>op die plek staat een FIFO (een pijp met een naam)</translation>
+        <translation>op die plek staat een FIFO (named pipe)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
@@ -547,11 +547,11 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Kon %1 niet bijhouden: %2</translation>
+        <translation>Kon geen kopie van %1 bewaren: %2</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation>de map waarin het is gestart kan niet worden geopend (%1)</translation>
+        <translation>de map waarin het spel is gestart, kan niet worden geopend (%1)</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Nieoczekiwana wartość po „%1”.</translation>
+        <translation>Zbędna wartość po „%1”.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation>Czekam, aż inna gra w tym folderze skończy z plikiem %1…</translation>
+        <translation>Czekam, aż inna gra w tym folderze skończy pracę z plikiem %1…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Gra nie może zapisywać w swoim folderze %1 (%2), więc nie liczy tam gier w pliku nog.txt i nie zapisuje wyników w pliku highscore.txt; pokazuje tabelę taką, jaka jest.</translation>
+        <translation>Gra nie może zapisywać w swoim folderze %1 (%2), więc nie zwiększy tam licznika gier w pliku nog.txt ani nie zapisze wyniku w pliku highscore.txt; pokazuje tabelę wyników bez zmian.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>to nie jest czytelny obrazek BMP</translation>
+        <translation>plik nie jest poprawnym obrazkiem BMP</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -348,7 +348,7 @@ w folderze, w którym ją uruchomiono.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Gra mówi w języku o kodzie CODE (jednym z: %1). Bez tej opcji gra mówi w języku pulpitu, a jeśli go nie zna – po angielsku.</translation>
+        <translation>Ustawia język gry na CODE (do wyboru: %1). Bez tej opcji gra używa języka systemu, a jeśli go nie zna – angielskiego.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -360,7 +360,7 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>nieoczekiwany argument „%1”; gra przyjmuje tylko swoje opcje.</translation>
+        <translation>zbędny argument „%1”; gra przyjmuje tylko swoje opcje.</translation>
     </message>
 </context>
 <context>
@@ -478,11 +478,11 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>brak uprawnień do otwarcia jego pliku blokady %1</translation>
+        <translation>brak uprawnień do otwarcia pliku blokady %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>nie da się użyć jego pliku blokady %1: %2</translation>
+        <translation>nie da się użyć pliku blokady %1: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -531,7 +531,7 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Nie udało się zachować pliku %1: %2</translation>
+        <translation>Nie udało się zachować kopii pliku %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Wpisz „%1 --help”, aby zobaczyć opcje.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>jego plik blokady %1 został usunięty lub podmieniony, gdy gra go trzymała, więc inna gra może go właśnie zapisywać</translation>
+        <translation>plik blokady %1 został usunięty lub podmieniony, gdy gra z niego korzystała, więc inna gra może właśnie zapisywać ten sam plik</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Fotografia do designer</translation>
+        <translation>Retrato do designer</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Ordenado por (T tempo, C cliques)</translation>
+        <translation>Ordenação (T: tempo, C: cliques)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>your name</source>
-        <translation>o teu nome</translation>
+        <translation>O teu nome</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation>Nome do jogador</translation>
+        <translation>O teu nome</translation>
     </message>
     <message>
         <source>OK</source>
@@ -181,7 +181,7 @@
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Não foi possível gravar as imagens em %1, por isso o jogo mostra as cópias incorporadas.
+        <translation>Não foi possível gravar as imagens em %1, por isso o jogo mostra as imagens incorporadas.
 %2</translation>
     </message>
     <message>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>O jogo não consegue gravar na pasta %1 (%2). Por isso, não conta nenhum jogo em nog.txt nem guarda nenhum resultado em highscore.txt; a lista fica tal como está.</translation>
+        <translation>O jogo não consegue gravar na pasta %1 (%2). Por isso, não conta nenhum jogo em nog.txt nem guarda nenhum resultado em highscore.txt; mostra a lista de recordes tal como está.</translation>
     </message>
 </context>
 <context>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>teal diamond</source>
-        <translation>losango azul-petróleo</translation>
+        <translation>losango verde-azulado</translation>
     </message>
     <message>
         <source>navy moon</source>
@@ -432,13 +432,13 @@ Experimenta «%1 --help» para ver as opções.
          %1
          para que nasçam mais jogos gratuitos
          para computador e telemóvel.
-         O teu donativo pode seguir para
+         Podes enviar o teu donativo para a conta
          %2.
          Diverte-te!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>número de processadores: %1</translation>
+        <translation>Número de processadores: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -446,7 +446,7 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>memória livre:</translation>
+        <translation>Memória livre:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -463,7 +463,7 @@ Experimenta «%1 --help» para ver as opções.
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation>pt</translation>
+        <translation>pt_PT</translation>
     </message>
     <message>
         <source>start : %1</source>
@@ -474,11 +474,11 @@ Experimenta «%1 --help» para ver as opções.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>outro jogo está a usá-lo, tenta outra vez</translation>
+        <translation>outro jogo está a usá-lo; tenta outra vez daqui a pouco</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>sem permissão para abrir o ficheiro de bloqueio %1</translation>
+        <translation>não tens permissão para abrir o ficheiro de bloqueio %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -498,11 +498,11 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>no seu lugar está um ponto de comunicação (socket)</translation>
+        <translation>no seu lugar está um socket</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>no seu lugar está um dispositivo</translation>
+        <translation>no seu lugar está um ficheiro de dispositivo</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -531,7 +531,7 @@ Experimenta «%1 --help» para ver as opções.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Não foi possível continuar a usar %1: %2</translation>
+        <translation>Não foi possível guardar uma cópia de %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -559,7 +559,7 @@ Experimenta «%1 --help» para ver as opções.
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>outra coisa ocupou o seu lugar logo depois de ser gravado</translation>
+        <translation>logo depois de o ficheiro ser gravado, outra coisa ocupou o seu lugar</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Foto do designer</translation>
+        <translation>Retrato do designer</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Ordenado por (T tempo, C cliques)</translation>
+        <translation>Ordenação (T: tempo, C: cliques)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -84,15 +84,15 @@
     </message>
     <message>
         <source>Prompt</source>
-        <translation>Dica</translation>
+        <translation>Instrução</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation>seu nome</translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation>Nome do jogador</translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>OK</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>O jogo não consegue usar a pasta dele: %1. Por isso, mostra as imagens embutidas e não salva nada; nenhum resultado desta sessão será guardado.</translation>
+        <translation>O jogo não consegue usar a própria pasta: %1. Por isso, mostra as imagens embutidas e não salva nada; nenhum resultado desta sessão será guardado.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation>Não foi possível gravar as imagens em %1, então o jogo mostra as cópias embutidas.
+        <translation>Não foi possível gravar as imagens em %1, então o jogo mostra as imagens embutidas.
 %2</translation>
     </message>
     <message>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>O jogo não consegue gravar na pasta %1 (%2). Por isso, não conta nenhuma partida em nog.txt nem guarda nenhum resultado em highscore.txt; a lista aparece como está.</translation>
+        <translation>O jogo não consegue gravar na pasta %1 (%2). Por isso, não conta nenhuma partida em nog.txt nem guarda nenhum resultado em highscore.txt; mostra a lista de recordes como está.</translation>
     </message>
 </context>
 <context>
@@ -432,13 +432,13 @@ Use “%1 --help” para ver as opções.
          %1
          para que surjam mais jogos gratuitos
          para computador e celular.
-         Sua doação pode ir para
+         Você pode enviar sua doação para a conta
          %2.
          Divirta-se!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>número de processadores: %1</translation>
+        <translation>Número de processadores: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -446,7 +446,7 @@ Use “%1 --help” para ver as opções.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>memória livre:</translation>
+        <translation>Memória livre:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -474,11 +474,11 @@ Use “%1 --help” para ver as opções.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>outra partida está usando o arquivo, tente de novo</translation>
+        <translation>outra partida está usando o arquivo; tente de novo daqui a pouco</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>sem permissão para abrir o arquivo de bloqueio %1</translation>
+        <translation>você não tem permissão para abrir o arquivo de bloqueio %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
@@ -502,7 +502,7 @@ Use “%1 --help” para ver as opções.
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>há um dispositivo no lugar dele</translation>
+        <translation>há um arquivo de dispositivo no lugar dele</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
@@ -531,7 +531,7 @@ Use “%1 --help” para ver as opções.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Não foi possível continuar usando %1: %2</translation>
+        <translation>Não foi possível guardar uma cópia de %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -577,7 +577,7 @@ Use “%1 --help” para ver as opções.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>O contador de partidas %1 contém “%2”, que não é um número; a contagem recomeça do 1.</translation>
+        <translation>O contador de partidas %1 contém “%2”, que não é um número; a contagem recomeça a partir de 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>

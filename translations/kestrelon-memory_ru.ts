@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Неожиданное значение после «%1».</translation>
+        <translation>Лишнее значение после «%1».</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Игра не может записывать в свою папку %1 (%2), поэтому не считает там игры в файле nog.txt и не сохраняет результаты в файле highscore.txt; таблица показана как есть.</translation>
+        <translation>Игра не может записывать в свою папку %1 (%2), поэтому не ведёт там счёт игр в файле nog.txt и не сохраняет результаты в файле highscore.txt; таблица рекордов показана как есть.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
@@ -348,7 +348,7 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Игра говорит на языке с кодом CODE (одним из: %1). Без этого параметра игра говорит на языке рабочего стола, а если не знает его — по-английски.</translation>
+        <translation>Выбирает язык игры по коду CODE (один из: %1). Без этого параметра игра использует язык системы, а если не знает его — английский.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -360,7 +360,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>неожиданный аргумент «%1»; игра принимает только свои параметры.</translation>
+        <translation>лишний аргумент «%1»; игра принимает только свои параметры.</translation>
     </message>
 </context>
 <context>
@@ -478,11 +478,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>нет прав на открытие его файла блокировки %1</translation>
+        <translation>нет прав на открытие файла блокировки %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>его файл блокировки %1 нельзя использовать: %2</translation>
+        <translation>файл блокировки %1 нельзя использовать: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -531,7 +531,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Не удалось сохранить файл %1: %2</translation>
+        <translation>Не удалось сохранить копию файла %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>его файл блокировки %1 удалили или заменили, пока игра его держала, поэтому, возможно, в него пишет другая игра</translation>
+        <translation>файл блокировки %1 удалили или заменили, пока игра с ним работала, поэтому, возможно, в тот же файл сейчас пишет другая игра</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>

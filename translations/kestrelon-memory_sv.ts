@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Designerns bild</translation>
+        <translation>Bild på designern</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>Sorterat efter (T tid, K klick)</translation>
+        <translation>Sortering (T: tid, K: klick)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>Prompt</source>
-        <translation>Tips</translation>
+        <translation>Instruktion</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation>ditt namn</translation>
+        <translation>Ditt namn</translation>
     </message>
     <message>
         <source>Player name</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>violet flower</source>
-        <translation>violett blomma</translation>
+        <translation>ljuslila blomma</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
@@ -348,7 +348,7 @@ i mappen där det startas.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Väljer språket CODE, ett av: %1. Utan det här alternativet talar spelet skrivbordets språk, annars engelska.</translation>
+        <translation>Väljer språket CODE, som kan vara: %1. Utan det här alternativet talar spelet skrivbordets språk eller, om det inte finns, engelska.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -395,11 +395,11 @@ Skriv ”%1 --help” för att se alternativen.
 1. Skriv först ditt namn på nedersta raden
    och klicka sedan på OK!
 2. Klicka på korten och hitta paren.
-3. Spela med ljud eller utan ljud, som du vill.
+3. Välj ”Med ljud” eller ”Utan ljud”, som du vill.
 4. När du har hittat alla par,
    visas topplistan.
-5. Vill du spela igen klickar du på ”Nytt spel”,
-   vill du sluta klickar du på ”Avsluta”.
+5. Vill du spela igen, klickar du på ”Nytt spel”.
+   Vill du sluta, klickar du på ”Avsluta”.
 6. Topplistan kan sorteras efter tid eller klick.
    Uppe till höger ser du T (tid) eller K (klick).
    Ha så kul!</translation>
@@ -438,7 +438,7 @@ Skriv ”%1 --help” för att se alternativen.
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation>antal processorer: %1</translation>
+        <translation>Antal processorer: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -446,7 +446,7 @@ Skriv ”%1 --help” för att se alternativen.
     </message>
     <message>
         <source>free memory:</source>
-        <translation>ledigt minne:</translation>
+        <translation>Ledigt minne:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
@@ -474,15 +474,15 @@ Skriv ”%1 --help” för att se alternativen.
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation>ett annat spel använder den, försök igen</translation>
+        <translation>ett annat spel använder filen just nu; försök igen om en stund</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>ingen behörighet att öppna dess låsfil %1</translation>
+        <translation>ingen behörighet att öppna låsfilen %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>dess låsfil %1 går inte att använda: %2</translation>
+        <translation>låsfilen %1 går inte att använda: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -490,23 +490,23 @@ Skriv ”%1 --help” för att se alternativen.
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation>på dess plats finns en mapp</translation>
+        <translation>där finns en mapp i stället</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation>på dess plats finns en namngiven rörledning (FIFO)</translation>
+        <translation>där finns en namngiven rörledning (FIFO) i stället</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation>på dess plats finns ett uttag</translation>
+        <translation>där finns en socket i stället</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation>på dess plats finns en enhet</translation>
+        <translation>där finns en enhetsfil i stället</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation>på dess plats finns något annat än en fil</translation>
+        <translation>där finns något annat än en fil i stället</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
@@ -531,7 +531,7 @@ Skriv ”%1 --help” för att se alternativen.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Det gick inte att behålla %1: %2</translation>
+        <translation>Det gick inte att spara en kopia av %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,15 +555,15 @@ Skriv ”%1 --help” för att se alternativen.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>dess låsfil %1 togs bort eller byttes ut medan spelet använde den, så ett annat spel kanske skriver i den</translation>
+        <translation>låsfilen %1 togs bort eller byttes ut medan spelet använde den, så ett annat spel kanske skriver i filen just nu</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation>något annat tog dess plats direkt efter att den hade skrivits</translation>
+        <translation>direkt efter att filen hade skrivits, låg något annat där i stället</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation>mappen är inställd så att bara filens ägare får ersätta den, och du får inte skriva i den</translation>
+        <translation>mappen är inställd så att bara filens ägare får ersätta filen, och du får inte skriva i den</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
@@ -614,8 +614,8 @@ Skriv ”%1 --help” för att se alternativen.
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>den innehåller mer än %n byte, långt mer än en topplista; flytta den någon annanstans för att börja en ny lista</numerusform>
-            <numerusform>den innehåller mer än %n byte, långt mer än en topplista; flytta den någon annanstans för att börja en ny lista</numerusform>
+            <numerusform>filen innehåller mer än %n byte, långt mer än en topplista; flytta den någon annanstans för att börja en ny lista</numerusform>
+            <numerusform>filen innehåller mer än %n byte, långt mer än en topplista; flytta den någon annanstans för att börja en ny lista</numerusform>
         </translation>
     </message>
 </context>

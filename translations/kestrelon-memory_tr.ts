@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>Tasarımcının fotoğrafı</translation>
+        <translation>Tasarımcının resmi</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Yeni liste</translation>
+        <translation>&amp;Yeni rekor listesi</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation>&amp;Rekorları göster</translation>
+        <translation>&amp;Rekor listesini göster</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation>Rekorları &amp;gizle</translation>
+        <translation>Rekor listesini &amp;gizle</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>&amp;Rekorlar</translation>
+        <translation>&amp;Rekor listesi</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Oyun kendi klasörüne yazamıyor: %1 (%2). Bu yüzden orada nog.txt içinde oyun saymıyor ve highscore.txt içinde sonuç saklamıyor; listeyi olduğu gibi gösteriyor.</translation>
+        <translation>Oyun kendi klasörüne yazamıyor: %1 (%2). Bu yüzden orada nog.txt dosyasındaki oyun sayacını artırmıyor ve highscore.txt dosyasına sonuç kaydetmiyor; rekor listesini olduğu gibi gösteriyor.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>okunabilir bir BMP resmi değil</translation>
+        <translation>geçerli bir BMP resmi değil</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -334,8 +334,8 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation>Kartlarla oynanan bir hafıza oyunu: otuz altı kartın arasında on sekiz
-çifti bul. Oyun resimlerini, rekor listesini ve oyun sayacını
+        <translation>Kartlarla oynanan bir hafıza oyunu: otuz altı kartın arasında
+on sekiz çifti bul. Oyun resimlerini, rekor listesini ve oyun sayacını
 başlatıldığı klasörde saklar.</translation>
     </message>
     <message>
@@ -348,7 +348,7 @@ başlatıldığı klasörde saklar.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Oyunu CODE kodlu dilde konuşturur; kod şunlardan biri olabilir: %1. Bu seçenek verilmezse oyun masaüstünün dilini, o da olmazsa İngilizceyi konuşur.</translation>
+        <translation>Oyunun dilini CODE koduyla seçer; kod şunlardan biri olabilir: %1. Bu seçenek verilmezse oyun sistemin dilini, o dil yoksa İngilizceyi kullanır.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -428,8 +428,8 @@ Seçenekleri görmek için “%1 --help” komutunu dene.
          Have much pleasure.</source>
         <translation>Sevgili oyuncu,
          bu oyunu sevdiysen
-         daha çok ücretsiz bilgisayar ve cep
-         telefonu oyunu yapılabilsin diye
+         daha çok ücretsiz bilgisayar ve
+         cep telefonu oyunu yapılabilsin diye
          %1
          firmasına destek olabilirsin.
          Bağışını şu hesaba gönderebilirsin:
@@ -531,7 +531,7 @@ Seçenekleri görmek için “%1 --help” komutunu dene.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>%1 saklanamadı: %2</translation>
+        <translation>%1 dosyasının kopyası saklanamadı: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Seçenekleri görmek için “%1 --help” komutunu dene.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>kilit dosyası %1, oyun onu tutarken silindi ya da değiştirildi; başka bir oyun şu anda ona yazıyor olabilir</translation>
+        <translation>kilit dosyası %1, oyun onu kullanırken silindi ya da değiştirildi; başka bir oyun şu anda aynı dosyaya yazıyor olabilir</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
@@ -612,7 +612,7 @@ Seçenekleri görmek için “%1 --help” komutunu dene.
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>içinde %n bayttan fazlası var, bu bir rekor listesi için çok fazla; yeni bir liste başlatmak için onu başka bir yere taşı</numerusform>
+            <numerusform>içinde %n bayttan fazlası var, bu bir rekor listesi için çok fazla; yeni bir rekor listesi başlatmak için onu başka bir yere taşı</numerusform>
         </translation>
     </message>
 </context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Неочікуване значення після «%1».</translation>
+        <translation>Зайве значення після «%1».</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>Гра не може записувати у свою теку %1 (%2), тому не рахує там ігри у файлі nog.txt і не зберігає результати у файлі highscore.txt; таблицю показано як є.</translation>
+        <translation>Гра не може записувати у свою теку %1 (%2), тому не веде там лік ігор у файлі nog.txt і не зберігає результати у файлі highscore.txt; таблицю рекордів показано як є.</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
@@ -348,7 +348,7 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>Гра розмовляє мовою з кодом CODE (однією з: %1). Без цього параметра гра розмовляє мовою робочого столу, а якщо не знає її — англійською.</translation>
+        <translation>Вибирає мову гри за кодом CODE (один із: %1). Без цього параметра гра використовує мову системи, а якщо не знає її — англійську.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -360,7 +360,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>неочікуваний аргумент «%1»; гра приймає лише свої параметри.</translation>
+        <translation>зайвий аргумент «%1»; гра приймає лише свої параметри.</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@ Try &apos;%1 --help&apos; for the options.
    Have much fun.</source>
         <translation>Як грати:
 1. Спочатку введи внизу своє ім’я
-   і натисни ОК!
+   й натисни ОК!
 2. Клацай на картки й шукай пари.
 3. Обери «Увімкнути звук» або «Вимкнути звук», як хочеш.
 4. Коли знайдеш усі пари,
@@ -478,11 +478,11 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation>немає дозволу відкрити його файл блокування %1</translation>
+        <translation>немає дозволу відкрити файл блокування %1</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation>його файл блокування %1 не можна використати: %2</translation>
+        <translation>файл блокування %1 не можна використати: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
@@ -531,7 +531,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>Не вдалося зберегти файл %1: %2</translation>
+        <translation>Не вдалося зберегти копію файлу %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
@@ -555,7 +555,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation>його файл блокування %1 видалили або замінили, поки гра його тримала, тож, можливо, у нього пише інша гра</translation>
+        <translation>файл блокування %1 видалили або замінили, поки гра з ним працювала, тож, можливо, у той самий файл зараз пише інша гра</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>

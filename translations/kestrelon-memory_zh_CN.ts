@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>“%1”后面有意外的值。</translation>
+        <translation>“%1”后面有多余的值。</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Designer picture</source>
-        <translation>设计者照片</translation>
+        <translation>设计者头像</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>给发行商发邮件(&amp;E)</translation>
+        <translation>给发行商发邮件(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation>可用内存和处理器(&amp;M)</translation>
+        <translation>可用内存和处理器(&amp;F)</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
@@ -168,15 +168,15 @@
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>排行榜(&amp;R)</translation>
+        <translation>排行榜(&amp;H)</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation>帮助(&amp;H)</translation>
+        <translation>帮助(&amp;L)</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>游戏无法使用自己的文件夹：%1。游戏会显示内置图片，不保存任何内容，所以这一局的成绩不会保留。</translation>
+        <translation>游戏无法使用自己的文件夹：%1。游戏会显示内置图片，不保存任何内容，所以本次运行期间的成绩都不会保存。</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation>这不是可读取的 BMP 图片</translation>
+        <translation>不是有效的 BMP 图片</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -348,7 +348,7 @@ in the folder it is started in.</source>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation>使用语言 CODE，可选：%1。不加此选项时，游戏使用桌面的语言；没有该语言时使用英语。</translation>
+        <translation>使用语言 CODE，可选：%1。不加此选项时，游戏使用系统语言；不支持该语言时使用英语。</translation>
     </message>
     <message>
         <source>%1: %2
@@ -406,7 +406,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation>版本 1.0 2019</translation>
+        <translation>版本 1.0（2019）</translation>
     </message>
     <message>
         <source>Kontakt: </source>
@@ -433,7 +433,7 @@ Try &apos;%1 --help&apos; for the options.
          让更多免费的电脑和手机游戏
          得以诞生。
          捐款请汇入：
-         %2。
+         %2
          祝你玩得开心！</translation>
     </message>
     <message>
@@ -531,7 +531,7 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation>无法继续使用 %1：%2</translation>
+        <translation>无法保留 %1 的副本：%2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
