@@ -31,6 +31,7 @@
 #include <QWindow>
 
 // std
+#include <algorithm>
 #include <exception>
 #include <iterator>
 
@@ -337,37 +338,78 @@ void TForm1::place(QWidget* control, int x, int y, int width, int height) const 
                                             QRect(x, y, width, height)));
 }
 
+namespace {
+
+// What one line of text in font needs: its line height and a little air, and
+// at least least, the control's height in a font of DejaVu Sans's measures at
+// 96 dpi. A font with taller lines (Noto Sans, the CJK and Arabic faces) or a
+// larger desktop font gets more.
+int lineHeight(QFont font, int least, bool bold = false) {
+    font.setBold(bold || font.bold());
+    return qMax(least, QFontMetrics(font).height() + 4);
+}
+
+} // namespace
+
 void TForm1::layoutControls() {
     for (int k = 1; k <= game::CardCount; ++k) {
         place(card(k), Margin + (columnOf(k) - 1) * (CardSize + CardGap),
               BoardTop + (rowOf(k) - 1) * (CardSize + CardGap), CardSize, CardSize);
     }
+    // Below the board, each row takes what its font needs, and the rows
+    // after it move down.
     const int belowBoard = BoardTop + BoardHeight;
     place(Progressbar1, Margin, belowBoard + 8, BoardWidth, 12);
-    place(Label3, Margin, belowBoard + 24, BoardWidth, 24);
-    place(Edit1, Margin, belowBoard + 52, 240, 28);
-    place(Panel1, Margin + 248, belowBoard + 52, 64, 28);
+    QFont prompt = Label3->font();
+    prompt.setPointSize(11);
+    const int promptHeight = lineHeight(prompt, 24, true);
+    place(Label3, Margin, belowBoard + 24, BoardWidth, promptHeight);
+    const int nameTop = belowBoard + 28 + promptHeight;
+    const int nameHeight = std::max({lineHeight(Label2->font(), 28, true),
+                                     Edit1->sizeHint().height(), Panel1->sizeHint().height()});
+    place(Edit1, Margin, nameTop, 240, nameHeight);
+    place(Panel1, Margin + 248, nameTop, qMax(64, Panel1->sizeHint().width()), nameHeight);
     // The result line shares the name entry's row; the two are never shown
     // together, and clicks pass through the line to the name box.
-    place(Label2, Margin, belowBoard + 52, BoardWidth, 28);
+    place(Label2, Margin, nameTop, BoardWidth, nameHeight);
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int frame = 2 * StringGrid1->frameWidth();
-    place(StringGrid1, Margin, GridTop, GridWidth + frame, GridRows * GridRowHeight + frame);
+    m_gridTop = nameTop + nameHeight + 14;
+    placeGrid();
 
-    place(Label9, SideX, 8, 200, 20);
-    place(Label8, WindowWidth - Margin - 40, 4, 40, 26);
+    const int sideLine = lineHeight(Label9->font(), 20);
+    place(Label9, SideX, 8, 200, sideLine);
+    place(Label8, WindowWidth - Margin - 40, 4, 40, lineHeight(Label8->font(), 26));
     // A caption longer than the English one pushes the readout to its right.
+    const int memoryTop = 8 + sideLine + 4;
     const int captionWidth = qMax(100, Label4->sizeHint().width() + 12);
-    place(Label4, SideX, 32, captionWidth, 20);
-    place(Label5, SideX + captionWidth, 32, 200, 20);
-    place(Label7, SideX, 54, 300, 20);
-    place(Image38, SideX, 80, 96, 96);
-    place(Image39, SideX + 112, 80, 96, 96);
-    place(Image40, SideX + 224, 80, 96, 96);
-    place(Label6, SideX, 80, SideWidth - 8, 124);
+    place(Label4, SideX, memoryTop, captionWidth, sideLine);
+    place(Label5, SideX + captionWidth, memoryTop, 200, sideLine);
+    const int processorsTop = memoryTop + sideLine + 2;
+    place(Label7, SideX, processorsTop, 300, sideLine);
+    const int picturesTop = processorsTop + sideLine + 6;
+    place(Image38, SideX, picturesTop, 96, 96);
+    place(Image39, SideX + 112, picturesTop, 96, 96);
+    place(Image40, SideX + 224, picturesTop, 96, 96);
+    place(Label6, SideX, picturesTop, SideWidth - 8, 124);
+    m_startAreaTop = qMax(StartAreaTop, picturesTop + 128);
     place(Image37, Margin + (BoardWidth - 200) / 2, BoardTop + (BoardHeight - 200) / 2, 200, 200);
     placeStartArea();
     resize(WindowWidth, height());
+}
+
+void TForm1::placeGrid() {
+    // Rows as tall as the grid's font needs (the header would not let them
+    // be smaller anyway), and as wide as the columns are.
+    const int rowHeight =
+        std::max({GridRowHeight, StringGrid1->verticalHeader()->minimumSectionSize(),
+                  StringGrid1->fontMetrics().height() + 6});
+    StringGrid1->verticalHeader()->setDefaultSectionSize(rowHeight);
+    const int frame = 2 * StringGrid1->frameWidth();
+    int width = 0;
+    for (int c = 0; c < GridColumns; ++c) {
+        width += StringGrid1->columnWidth(c);
+    }
+    place(StringGrid1, Margin, m_gridTop, width + frame, GridRows * rowHeight + frame);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -379,8 +421,8 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::placeStartArea() {
     // The start line and the ranked lists reach down to the status bar.
-    place(m_startArea, SideX, StartAreaTop, SideWidth,
-          qMax(60, centralWidget()->height() - StartAreaTop - 4));
+    place(m_startArea, SideX, m_startAreaTop, SideWidth,
+          qMax(60, centralWidget()->height() - m_startAreaTop - 4));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -417,7 +459,16 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 void TForm1::setWindowHeight(int outerHeight) {
     m_outerHeight = outerHeight;
     const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
-    setFixedSize(WindowWidth, outerHeight - frame);
+    // The height asked for, or what the menu bar, the board, the name entry
+    // or the list and the status bar take in the fonts the window has. On a
+    // screen lower than that, the window is still that high, and the window
+    // manager lets the player move it.
+    const QWidget* lowest = outerHeight == layout::WithListHeight
+                                ? static_cast<const QWidget*>(StringGrid1)
+                                : static_cast<const QWidget*>(Edit1);
+    const int needed = menuBar()->sizeHint().height() + lowest->geometry().bottom() + 1 + 8 +
+                       statusBar()->sizeHint().height();
+    setFixedSize(WindowWidth, qMax(outerHeight - frame, needed));
 }
 
 QString TForm1::statusText(int panel) const {
@@ -499,8 +550,37 @@ QString TForm1::unwritableOnce(const safefile::FileError& error) {
 }
 
 void setGridColumnWidths(QTableWidget* grid) {
+    // Each column as wide as today's, or as its widest text needs in the
+    // grid's font with the cell's margins: the longest rank, time, date and
+    // clicks the list writes, and what the rows hold now. The grid keeps to
+    // the board's width.
+    const QFontMetrics metrics(grid->font());
+    const int margins =
+        2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 4;
+    const std::array<QString, layout::GridColumns> widest{
+        QStringLiteral("12"), QString(), QStringLiteral("00:00:00"), QStringLiteral("00.00.0000"),
+        QStringLiteral("999")};
+    int total = 0;
+    std::array<int, layout::GridColumns> widths{};
     for (int c = 0; c < layout::GridColumns; ++c) {
-        grid->setColumnWidth(c, layout::GridColumnWidths.at(static_cast<std::size_t>(c)));
+        const auto column = static_cast<std::size_t>(c);
+        int width = qMax(layout::GridColumnWidths.at(column),
+                         metrics.horizontalAdvance(widest.at(column)) + margins);
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            const QTableWidgetItem* item = grid->item(r, c);
+            if (item != nullptr) {
+                width = qMax(width, metrics.horizontalAdvance(item->text()) + margins);
+            }
+        }
+        widths.at(column) = width;
+        total += width;
+    }
+    const auto name = static_cast<std::size_t>(scores::column::name);
+    widths.at(name) =
+        qMax(layout::GridColumnWidths.at(name),
+             widths.at(name) - qMax(0, total - layout::BoardWidth + 2 * grid->frameWidth()));
+    for (int c = 0; c < layout::GridColumns; ++c) {
+        grid->setColumnWidth(c, widths.at(static_cast<std::size_t>(c)));
     }
 }
 

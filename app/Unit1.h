@@ -169,6 +169,7 @@ class TForm1 : public QMainWindow {
     void layoutControls();
     void place(QWidget* control, int x, int y, int width, int height) const;
     void placeStartArea();
+    void placeGrid();
     void setWindowHeight(int outerHeight);
     void loadPicture(PictureBox* box, const QString& fileName);
     void showCardBack(int position);
@@ -273,6 +274,8 @@ class TForm1 : public QMainWindow {
     scores::ScoreList m_list;              // the rows StringGrid1 shows
     int m_outerHeight = layout::BoardOnlyHeight;
     QScrollArea* m_startArea = nullptr; // holds Label1, whose list lines grow with every ranking
+    int m_gridTop = layout::GridTop;    // below the name entry, in the fonts the window has
+    int m_startAreaTop = layout::StartAreaTop; // below the side panel's pictures
     QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
     QStringList m_startupProblems;
     bool m_startUpPending = true;   // finishStartUp has not run yet

@@ -168,6 +168,12 @@ void TForm1::showList() {
                 rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
         }
     }
+    setGridColumnWidths(StringGrid1);
+    placeGrid();
+    if (StringGrid1->isVisibleTo(this)) {
+        // The heading stands over the columns as they are now.
+        showHeading(Label3, StringGrid1);
+    }
     StringGrid1->repaint();
 }
 
