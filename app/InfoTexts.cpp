@@ -109,7 +109,7 @@ QString freeMemoryText(std::uint64_t bytes, const QLocale& locale) {
     if (locale.language() != QLocale::English) {
         // Every other language groups the digits its own way: "4 095 Mo", "87 MB".
         return QCoreApplication::translate("info", "%1 MB")
-            .arg(locale.toString(static_cast<qulonglong>(mebibytes)));
+            .arg(westernDigits(locale.toString(static_cast<qulonglong>(mebibytes)), locale));
     }
     const QString digits = QString::number(static_cast<qulonglong>(mebibytes));
     // Up to three digits everything goes after the point (".87 MB").
@@ -135,8 +135,32 @@ QString playPrompt() {
 }
 
 QLocale textLocale() {
-    return QLocale(QCoreApplication::translate(
-        "info", "en", "the code of this translation's language: de, fr, ..."));
+    return textLocale(QLocale(QCoreApplication::translate(
+                          "info", "en", "the code of this translation's language: de, fr, ...")),
+                      QLocale());
+}
+
+QLocale textLocale(const QLocale& spoken, const QLocale& player) {
+    const bool same = player.language() == spoken.language() && player.script() == spoken.script();
+    return same ? player : spoken;
+}
+
+QString westernDigits(QString text, const QLocale& locale) {
+    const QString zero = locale.zeroDigit();
+    if (zero == u"0" || zero.size() != 1) {
+        return text;
+    }
+    for (QChar& c : text) {
+        const int digit = c.unicode() - zero.at(0).unicode();
+        if (digit >= 0 && digit <= 9) {
+            c = QChar(u'0' + digit);
+        } else if (c == u'\u066C') { // the Arabic thousands separator
+            c = u',';
+        } else if (c == u'\u066B') { // the Arabic decimal separator
+            c = u'.';
+        }
+    }
+    return text;
 }
 
 QString startLine(const QString& time) {

@@ -52,9 +52,16 @@ QString newGamePrompt();
 // The request once the name is taken.
 QString playPrompt();
 
-// The locale of the installed translation's language (English without
-// one): the status bar writes its date the way that language does.
+// The locale the status bar's date and the free memory are written in: the
+// player's own (its country's grouping and date forms, pt_PT and not pt_BR)
+// where it is of the language and script the game speaks, else that of the
+// installed translation (English without one).
 QLocale textLocale();
+QLocale textLocale(const QLocale& spoken, const QLocale& player);
+
+// text with the digits of locale's number system written as 0 to 9, as the
+// times, clicks and list beside it are: one window never mixes two.
+QString westernDigits(QString text, const QLocale& locale);
 
 // The start line of the side panel: "start : <time>".
 QString startLine(const QString& time);

@@ -1,5 +1,6 @@
 // own
 #include "app/StatusClock.h"
+#include "app/InfoTexts.h"
 #include "app/Publisher.h"
 
 // Qt
@@ -53,7 +54,7 @@ QString dateText(const QDate& date, const QLocale& locale) {
     static const QRegularExpression weekday(QStringLiteral("[,\u060C\\s]*dddd[,\u060C\\s]*"));
     QString format = locale.dateFormat(QLocale::LongFormat);
     format.remove(weekday);
-    return locale.toString(date, format.trimmed());
+    return info::westernDigits(locale.toString(date, format.trimmed()), locale);
 }
 
 QString widestDateText(const QLocale& locale) {

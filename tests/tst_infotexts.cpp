@@ -161,6 +161,15 @@ void TstInfoTexts::freeMemoryText_data() {
                                  << QLocale(QLocale::German);
     QTest::newRow("fr 8191 MiB") << 8191 * mib << QStringLiteral("8\u202F191 MB")
                                  << QLocale(QLocale::French);
+    // The player's region where it speaks the game's language, in Western digits.
+    QTest::newRow("pt game, Portugal") << 15872 * mib << QStringLiteral("15\u00a0872 MB")
+                                       << info::textLocale(QLocale("pt"), QLocale("pt_PT"));
+    QTest::newRow("ar game, Morocco") << 8191 * mib << QStringLiteral("8.191 MB")
+                                      << info::textLocale(QLocale("ar_AE"), QLocale("ar_MA"));
+    QTest::newRow("ar game, Egypt") << 8191 * mib << QStringLiteral("8,191 MB")
+                                    << info::textLocale(QLocale("ar_AE"), QLocale("ar_EG"));
+    QTest::newRow("de game, English player") << 8191 * mib << QStringLiteral("8.191 MB")
+                                             << info::textLocale(QLocale("de"), QLocale("en_US"));
 }
 
 void TstInfoTexts::freeMemoryText() {

@@ -103,10 +103,10 @@ void TstStatusClock::dateInTheLanguage_data() {
     QTest::newRow("fr") << QLocale(QLocale::French) << QStringLiteral("5 mars 2027");
     QTest::newRow("it") << QLocale(QLocale::Italian) << QStringLiteral("5 marzo 2027");
     QTest::newRow("nl") << QLocale(QLocale::Dutch) << QStringLiteral("5 maart 2027");
-    // Arabic writes its own comma after the weekday; Japanese puts the weekday last.
+    // Arabic writes its own comma after the weekday, and Egypt's digits come in
+    // the Western digits of the window's times; Japanese puts the weekday last.
     QTest::newRow("ar") << QLocale(QLocale::Arabic)
-                        << QStringLiteral(
-                               "\u0665 \u0645\u0627\u0631\u0633 \u0662\u0660\u0662\u0667");
+                        << QStringLiteral("5 \u0645\u0627\u0631\u0633 2027");
     QTest::newRow("ja") << QLocale(QLocale::Japanese) << QStringLiteral("2027年3月5日");
 }
 
