@@ -447,14 +447,14 @@ void RobustFilesTest::fileMessagesKeepTheirNames_data() {
     QTest::addColumn<bool>("lock");
     QTest::addColumn<QString>("expected");
     QTest::newRow("de read") << "de" << false
-                             << "highscore.txt konnte nicht gelesen werden: unter diesem Namen "
+                             << "highscore.txt konnte nicht gelesen werden: Unter diesem Namen "
                                 "liegt ein Ordner";
     QTest::newRow("en lock") << "en" << true
                              << "Could not lock highscore.txt: its lock file highscore.txt.lock "
                                 "is not used: a folder is in its place";
     QTest::newRow("de lock") << "de" << true
-                             << "highscore.txt konnte nicht gesperrt werden: die Sperrdatei "
-                                "highscore.txt.lock ist nicht verwendbar: unter diesem Namen liegt "
+                             << "highscore.txt konnte nicht gesperrt werden: Die Sperrdatei "
+                                "highscore.txt.lock ist nicht verwendbar: Unter diesem Namen liegt "
                                 "ein Ordner";
 }
 
