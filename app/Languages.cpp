@@ -8,19 +8,34 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+// The catalogs are a resource of their own (translations/CMakeLists.txt):
+// registered once, before the first look for them.
+static bool registerCatalogs() {
+    Q_INIT_RESOURCE(kestrelon_catalogs);
+    return true;
+}
+
 namespace i18n {
 
 namespace {
 
 const QString folder = QStringLiteral(":/i18n");
+
+void needCatalogs() {
+    [[maybe_unused]] static const bool registered = registerCatalogs();
+}
 const QString prefix = QStringLiteral("kestrelon-memory_");
 
 // The embedded translation that fits a language tag ("pt-BR", "pt_PT",
 // "zh-Hans-CN", "de_AT.UTF-8"), or an empty text when none does: one made for
 // the tag's country first (pt_BR), then the language's own (pt, de). Chinese
 // is written in two scripts and the game speaks only the simplified one, which
-// zh, zh-Hans, zh-CN and zh-SG read; Norwegian (no, nn) reads Bokmål (nb).
+// zh, zh-Hans, zh-CN and zh-SG read; Serbian likewise only in Cyrillic, so a
+// reader of the Latin script (sr@latin, sr-Latn) is not shown it. Norwegian
+// (no, nn) reads Bokmål (nb), and the old codes iw and in read Hebrew and
+// Indonesian.
 QString translationFor(const QString& tag, const QStringList& spoken) {
+    const QString modifier = tag.section(QLatin1Char('@'), 1).section(QLatin1Char('.'), 0, 0);
     const QStringList parts =
         tag.section(QLatin1Char('.'), 0, 0)
             .section(QLatin1Char('@'), 0, 0)
@@ -42,8 +57,15 @@ QString translationFor(const QString& tag, const QStringList& spoken) {
         const QString code = QStringLiteral("zh_CN");
         return simplified && spoken.contains(code) ? code : QString();
     }
+    if (language == u"sr" && (modifier.toLower() == u"latin" || script.toLower() == u"latn")) {
+        return {};
+    }
     if (language == u"no" || language == u"nn") {
         language = QStringLiteral("nb");
+    } else if (language == u"iw") {
+        language = QStringLiteral("he");
+    } else if (language == u"in") {
+        language = QStringLiteral("id");
     }
     const QString national = language + u'_' + country.toUpper();
     if (!country.isEmpty() && spoken.contains(national)) {
@@ -60,6 +82,7 @@ QString translatedOrSource(const QTranslator& translator, const char* context, c
 } // namespace
 
 QStringList available() {
+    needCatalogs();
     QStringList codes{sourceLanguage.toString()};
     const QStringList files =
         QDir(folder).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
@@ -88,6 +111,7 @@ Translation::Translation(const QString& language) : m_language(language) {
     if (m_language == sourceLanguage) {
         return;
     }
+    needCatalogs();
     // A translation that fails to load leaves its texts in English.
     [[maybe_unused]] const bool game =
         m_game.load(prefix + m_language, folder, QString(), QStringLiteral(".qm"));
