@@ -5,6 +5,15 @@ trap 'rm -rf "$work"' EXIT
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
 unset XDG_DATA_HOME LANGUAGE
 export LC_ALL=C.UTF-8
+# Nothing of the caller's desktop or Qt settings (a developer's shell may
+# hold QT_QPA_PLATFORM=offscreen, a scale or a display): the game runs on
+# the virtual display xvfb-run gives it, through the X11 platform as on a
+# player's desktop.
+for variable in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    unset "$variable"
+done
+unset DISPLAY WAYLAND_DISPLAY XDG_SESSION_TYPE QML_IMPORT_PATH
+export QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME" "$work/typed-here"
 chmod 700 "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
