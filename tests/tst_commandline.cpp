@@ -50,8 +50,8 @@ void CommandLineTest::argumentsDecideWhatTheProgramDoes_data() {
                                 "-v, --version",
                                 "eighteen pairs",
                                 "--language <CODE>",
-                                "one of: en, ar, cs",
-                                "pt, pt_BR, ru"};
+                                "one of: en, ar, bg",
+                                "pt, pt_BR, ro"};
     const QStringList hidden{"platform", "style", "--help-all", "<executable_name>"};
     QTest::newRow("help") << QStringList{game, "--help"} << Action::ShowHelp << 0 << helpParts
                           << hidden;
@@ -118,7 +118,7 @@ void CommandLineTest::languageComesFromTheOptionOrTheDesktop_data() {
         << QStringList{"--language", "xx", "--help"} << QStringList{"de"} << "en" << english;
     QTest::newRow("desktop with country") << help << QStringList{"es-ES", "es"} << "es"
                                           << "Muestra estas opciones y termina.";
-    QTest::newRow("desktop, first spoken") << help << QStringList{"el-GR", "nl"} << "nl"
+    QTest::newRow("desktop, first spoken") << help << QStringList{"is-IS", "nl"} << "nl"
                                            << "Toont deze opties en stopt.";
     // A translation made for the country wins over the language's own; Chinese
     // in the traditional script is not the simplified one.
@@ -135,7 +135,18 @@ void CommandLineTest::languageComesFromTheOptionOrTheDesktop_data() {
                                 << "Viser disse valgene og avslutter.";
     QTest::newRow("desktop prefers English")
         << help << QStringList{"en-GB", "fr"} << "en" << english;
-    QTest::newRow("desktop unknown") << help << QStringList{"el-GR"} << "en" << english;
+    QTest::newRow("desktop unknown") << help << QStringList{"is-IS"} << "en" << english;
+    // Old codes, and Serbian only for a reader of its Cyrillic script.
+    QTest::newRow("desktop iw")
+        << help << QStringList{"iw_IL"} << "he"
+        << u"\u05d4\u05e6\u05d2\u05ea \u05d4\u05d0\u05e4\u05e9\u05e8\u05d5\u05d9\u05d5\u05ea \u05d4\u05d0\u05dc\u05d4 \u05d5\u05d9\u05e6\u05d9\u05d0\u05d4."_qs;
+    QTest::newRow("option in") << QStringList{"--language", "in", "--help"} << QStringList{} << "id"
+                               << "Tampilkan opsi ini, lalu keluar.";
+    QTest::newRow("desktop sr_RS")
+        << help << QStringList{"sr_RS.UTF-8"} << "sr"
+        << u"\u0418\u0441\u043f\u0438\u0441\u0443\u0458\u0435 \u043e\u0432\u0435 \u043e\u043f\u0446\u0438\u0458\u0435 \u0438 \u0437\u0430\u0432\u0440\u0448\u0430\u0432\u0430."_qs;
+    QTest::newRow("desktop sr@latin")
+        << help << QStringList{"sr_RS.UTF-8@latin", "sr-Latn-RS"} << "en" << english;
     // Qt's own complaints too, although no application exists to translate them.
     QTest::newRow("Qt's complaint in the language")
         << QStringList{"--language", "de", "--bogus"} << QStringList{} << "de"

@@ -5,326 +5,327 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Непозната опция „%1“.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Непознати опции: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>След „%1“ липсва стойност.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Излишна стойност след „%1“.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Употреба: %1</translation>
     </message>
     <message>
         <source>[options]</source>
-        <translation type="unfinished"></translation>
+        <translation>[опции]</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Опции:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Намерени двойки</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Портрет на автора</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Намерени са шестнадесет двойки</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Намерени са всички двойки</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на играта</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation type="unfinished"></translation>
+        <translation>Начален час и подредена класация</translation>
     </message>
     <message>
         <source>Free memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободна памет</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Процесори</translation>
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подреждане (В – време, Щ – щраквания)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер на играта</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Резултат</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсказка</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>твоето име</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Име на играча</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Добре</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Класация</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Нова игра</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изход</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Как се играе</translation>
     </message>
     <message>
         <source>&amp;Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Версия</translation>
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Автор</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Нова класация</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Включи звука</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation type="unfinished"></translation>
+        <translation>И&amp;зключи звука</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Уебсайт на издателя</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Писмо до &amp;издателя</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Покажи класацията</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скрий класацията</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободна &amp;памет и процесори</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>Подреди по &amp;време</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Подреди по &amp;щраквания</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дарение</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Класация</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Помощ</translation>
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Чакам друга игра в тази папка да спре да използва файла %1…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Играта не може да записва в папката си %1 (%2), затова там не увеличава брояча на игрите в nog.txt и не запазва резултата в highscore.txt; класацията се показва такава, каквато е.</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Играта не може да използва папката си: %1. Показва вградените си картинки и нищо не записва, затова този път никакъв резултат няма да се запази.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинките не можаха да се запишат в папката %1, затова играта показва вградените си картинки.
+%2</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта, ред %1, колона %2: скрита</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>скрита</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта, ред %1, колона %2, открита: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>открита: %1</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта, ред %1, колона %2, намерена: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation type="unfinished"></translation>
+        <translation>намерена: %1</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Резултатът не е запазен.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>В програмата липсва картинката %1.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>В програмата липсва звукът %1.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът %1 не можа да се запише: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>файлът не е валидна картинка във формат BMP</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>файлът не съществува</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинката %1 не можа да се зареди: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
-        <translation type="unfinished"></translation>
+        <translation>червен кръг</translation>
     </message>
     <message>
         <source>blue square</source>
-        <translation type="unfinished"></translation>
+        <translation>син квадрат</translation>
     </message>
     <message>
         <source>green triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>зелен триъгълник</translation>
     </message>
     <message>
         <source>yellow star</source>
-        <translation type="unfinished"></translation>
+        <translation>жълта звезда</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>розово сърце</translation>
     </message>
     <message>
         <source>teal diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>тюркоазен ромб</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation type="unfinished"></translation>
+        <translation>тъмносиня луна</translation>
     </message>
     <message>
         <source>orange sun</source>
-        <translation type="unfinished"></translation>
+        <translation>оранжево слънце</translation>
     </message>
     <message>
         <source>purple cross</source>
-        <translation type="unfinished"></translation>
+        <translation>лилав кръст</translation>
     </message>
     <message>
         <source>black arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>черна стрелка</translation>
     </message>
     <message>
         <source>olive hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>маслиненозелен шестоъгълник</translation>
     </message>
     <message>
         <source>sky blue drop</source>
-        <translation type="unfinished"></translation>
+        <translation>небесносиня капка</translation>
     </message>
     <message>
         <source>lime leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>светлозелено листо</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation type="unfinished"></translation>
+        <translation>бордо камбанка</translation>
     </message>
     <message>
         <source>grey anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>сива котва</translation>
     </message>
     <message>
         <source>brown key</source>
-        <translation type="unfinished"></translation>
+        <translation>кафяв ключ</translation>
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>пурпурна мълния</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation type="unfinished"></translation>
+        <translation>виолетово цвете</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинката %1 в програмата е повредена.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Звукът %1 е повреден.</translation>
     </message>
 </context>
 <context>
@@ -333,29 +334,33 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра на памет с карти: намери осемнадесетте двойки
+сред тридесет и шестте карти. Играта пази картинките си,
+класацията и брояча на игрите в папката, от която е стартирана.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показва тези опции и излиза.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показва името и версията на играта и излиза.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Избира езика на играта по код CODE (един от: %1). Без тази опция играта използва езика на работната среда, а ако не го знае — английски.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Списъкът с опции се показва с „%1 --help“.
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>излишен аргумент „%1“; играта приема само своите опции.</translation>
     </message>
 </context>
 <context>
@@ -363,12 +368,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>C</source>
         <comment>ranking mark: by clicks</comment>
-        <translation type="unfinished"></translation>
+        <translation>Щ</translation>
     </message>
     <message>
         <source>T</source>
         <comment>ranking mark: by time</comment>
-        <translation type="unfinished"></translation>
+        <translation>В</translation>
     </message>
 </context>
 <context>
@@ -386,19 +391,30 @@ Try &apos;%1 --help&apos; for the options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ето как се играе:
+1. Първо въведи името си на долния ред
+   и щракни „Добре“!
+2. Щракай върху картите и търси двойките.
+3. Избери „Включи звука“ или „Изключи звука“, както искаш.
+4. Когато намериш всички двойки,
+   ще се покаже класацията.
+5. За нова игра щракни „Нова игра“,
+   а ако искаш да спреш, щракни „Изход“.
+6. Класацията може да се подрежда по време или по щраквания.
+   Горе вдясно виждаш В (време) или Щ (щраквания).
+   Приятна игра!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия 1.0 2019</translation>
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation type="unfinished"></translation>
+        <translation>За контакт: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation type="unfinished"></translation>
+        <translation>Д а р е н и е</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -410,142 +426,150 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скъпи приятелю,
+         ако тази игра ти харесва,
+         можеш да подкрепиш фирмата
+         %1,
+         за да се появят още безплатни игри
+         за компютър и телефон.
+         Дарение можеш да направиш по сметка
+         %2.
+         Весело прекарване!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>брой процесори: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>free memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>свободна памет:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Първо въведи името си долу и щракни „Добре“!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Въведи името си долу и щракни „Добре“!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation type="unfinished"></translation>
+        <translation>А сега щракай върху картите и търси двойките!</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation type="unfinished"></translation>
+        <translation>bg</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>начало: %1</translation>
     </message>
 </context>
 <context>
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>друга игра го използва в момента, опитай пак</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>няма права за отваряне на заключващия файл %1</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation type="unfinished"></translation>
+        <translation>заключващият файл %1 беше изтрит или заменен, докато играта го използваше, затова може би друга игра в момента пише в същия файл</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>заключващият файл %1 не може да се използва: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>заключващият файл %1 не може да се създаде (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>на негово място има папка</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>на негово място има именуван канал (FIFO)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>на негово място има сокет</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>на негово място има устройство</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>на негово място има нещо, което не е файл</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation type="unfinished"></translation>
+        <translation>това е връзка към %1, а играта не следва връзки</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът %1 не можа да се прочете: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът %1 не можа да се запише: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът %1 не можа да се заключи: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът %1 не можа да се използва: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не можа да се запази копие на файла %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>папката, от която е стартирана играта, вече не съществува</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>папката, от която е стартирана играта, не може да се отвори (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>не се знае коя е папката на играта</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>файлът не съществува</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>веднага след записа на мястото му се появи нещо друго</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation type="unfinished"></translation>
+        <translation>битът sticky на папката позволява само на собственика на файла да го заменя, а ти нямаш право да пишеш в него</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>дискът е пълен</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>по-голям е от допустимия размер на файл (%n байт)</numerusform>
+            <numerusform>по-голям е от допустимия размер на файл (%n байта)</numerusform>
         </translation>
     </message>
 </context>
@@ -553,45 +577,45 @@ Try &apos;%1 --help&apos; for the options.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Броячът на игрите %1 съдържа „%2“, което не е число; броенето започва отново от 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>игра № %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>край: %1 | време на играта: %2 | щраквания: %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>име</translation>
     </message>
     <message>
         <source>time needed</source>
-        <translation type="unfinished"></translation>
+        <translation>време на играта</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>дата</translation>
     </message>
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation type="unfinished"></translation>
+        <translation>щраквания</translation>
     </message>
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>съдържа повече, отколкото играта може да прочете (повече от %n ред или повече от %1 MB), затова остава непроменен</numerusform>
+            <numerusform>съдържа повече, отколкото играта може да прочете (повече от %n реда или повече от %1 MB), затова остава непроменен</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>съдържа повече от %n байт, много повече от една класация; премести го другаде, за да започнеш нова класация</numerusform>
+            <numerusform>съдържа повече от %n байта, много повече от една класация; премести го другаде, за да започнеш нова класация</numerusform>
         </translation>
     </message>
 </context>

@@ -5,326 +5,327 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opció desconeguda: «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcions desconegudes: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un valor després de «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor inesperat després de «%1».</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ús: %1</translation>
     </message>
     <message>
         <source>[options]</source>
-        <translation type="unfinished"></translation>
+        <translation>[opcions]</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcions:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Parelles trobades</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imatge del dissenyador</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Setze parelles trobades</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Totes les parelles trobades</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi de la partida</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora d’inici i rècords ordenats</translation>
     </message>
     <message>
         <source>Free memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memòria lliure</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió</translation>
     </message>
     <message>
         <source>Processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Processadors</translation>
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre (T: temps, C: clics)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de partida</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicació</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>El teu nom</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>El teu nom</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>D’acord</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Llista de rècords</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida nova</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Surt</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instruccions</translation>
     </message>
     <message>
         <source>&amp;Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versió</translation>
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dissenyador</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nova llista de rècords</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Activa el so</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desactiva el so</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lloc web de l’editorial</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Envia un &amp;correu a l’editorial</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra els rècords</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amaga els rècords</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Memòria lliure i processadors</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordena per &amp;temps</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordena per &amp;clics</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;onatiu</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rècords</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>S’està esperant que una altra partida d’aquesta carpeta acabi de fer servir %1…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>El joc no pot escriure a la seva carpeta %1 (%2), així que el comptador de partides de nog.txt no augmenta i no es desa cap resultat a highscore.txt; la llista de rècords es mostra tal com està.</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El joc no pot fer servir la seva carpeta: %1. Mostra les imatges que porta incorporades i no desa res, així que aquesta vegada no es conservarà cap resultat.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’han pogut escriure les imatges a %1, així que el joc mostra les que porta incorporades.
+%2</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta de la fila %1, columna %2: tapada</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>tapada</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta de la fila %1, columna %2: %3, destapada</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, destapada</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta de la fila %1, columna %2: %3, trobada</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, trobada</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. No s’ha desat el resultat.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la imatge %1 al programa.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el so %1 al programa.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut escriure %1: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no és una imatge BMP llegible</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el fitxer no existeix</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut carregar la imatge %1: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
-        <translation type="unfinished"></translation>
+        <translation>cercle vermell</translation>
     </message>
     <message>
         <source>blue square</source>
-        <translation type="unfinished"></translation>
+        <translation>quadrat blau</translation>
     </message>
     <message>
         <source>green triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triangle verd</translation>
     </message>
     <message>
         <source>yellow star</source>
-        <translation type="unfinished"></translation>
+        <translation>estrella groga</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>cor rosa</translation>
     </message>
     <message>
         <source>teal diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>rombe verd blavós</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation type="unfinished"></translation>
+        <translation>lluna blau marí</translation>
     </message>
     <message>
         <source>orange sun</source>
-        <translation type="unfinished"></translation>
+        <translation>sol taronja</translation>
     </message>
     <message>
         <source>purple cross</source>
-        <translation type="unfinished"></translation>
+        <translation>creu morada</translation>
     </message>
     <message>
         <source>black arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>fletxa negra</translation>
     </message>
     <message>
         <source>olive hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>hexàgon verd oliva</translation>
     </message>
     <message>
         <source>sky blue drop</source>
-        <translation type="unfinished"></translation>
+        <translation>gota blau cel</translation>
     </message>
     <message>
         <source>lime leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>fulla verd llima</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation type="unfinished"></translation>
+        <translation>campana granat</translation>
     </message>
     <message>
         <source>grey anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>àncora grisa</translation>
     </message>
     <message>
         <source>brown key</source>
-        <translation type="unfinished"></translation>
+        <translation>clau marró</translation>
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>llamp magenta</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation type="unfinished"></translation>
+        <translation>flor lila</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imatge %1 del programa està malmesa.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El so %1 està malmès.</translation>
     </message>
 </context>
 <context>
@@ -333,29 +334,34 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un joc de memòria amb cartes: troba les divuit parelles
+entre trenta-sis cartes. El joc desa les imatges,
+la llista de rècords i el comptador de partides
+a la carpeta des d’on s’inicia.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra aquestes opcions i surt.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra el nom i la versió i surt.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa servir la llengua CODE, que pot ser: %1. Sense aquesta opció, el joc fa servir la llengua de l’escriptori o, si no la té, l’anglès.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Prova «%1 --help» per a veure les opcions.
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inesperat «%1»; el joc només accepta les seves opcions.</translation>
     </message>
 </context>
 <context>
@@ -363,12 +369,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>C</source>
         <comment>ranking mark: by clicks</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>T</source>
         <comment>ranking mark: by time</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
 </context>
 <context>
@@ -386,19 +392,30 @@ Try &apos;%1 --help&apos; for the options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Així es juga:
+1. Primer escriu el teu nom a la línia de baix
+   i després fes clic a «D’acord».
+2. Fes clic a les cartes i troba les parelles.
+3. Tria «Activa el so» o «Desactiva el so», com vulguis.
+4. Quan hagis trobat totes les parelles,
+   veuràs la llista de rècords.
+5. Per a jugar una altra vegada, fes clic a «Partida nova»;
+   per a acabar, fes clic a «Surt».
+6. Els rècords es poden ordenar per temps o per clics.
+   A dalt a la dreta veus T (temps) o C (clics).
+   Que t’ho passis molt bé!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió 1.0 2019</translation>
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contacte:</translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation type="unfinished"></translation>
+        <translation>D o n a t i u</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -410,142 +427,150 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvolguda jugadora, benvolgut jugador,
+         Si t’agrada aquest joc,
+         pots donar suport a
+         %1
+         perquè pugui crear més jocs gratuïts
+         per a ordinador i mòbil.
+         Pots enviar el teu donatiu al compte
+         %2.
+         Que en gaudeixis!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de processadors: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>free memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Memòria lliure:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer escriu el teu nom a baix i després fes clic a «D’acord»!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu el teu nom a baix i després fes clic a «D’acord»!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ara fes clic a les cartes i troba les parelles!</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation type="unfinished"></translation>
+        <translation>ca</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>inici: %1</translation>
     </message>
 </context>
 <context>
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>una altra partida l’està fent servir; torna-ho a provar</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hi ha permís per a obrir el fitxer de bloqueig %1</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation type="unfinished"></translation>
+        <translation>el fitxer de bloqueig %1 s’ha suprimit o substituït mentre el joc el tenia, així que potser una altra partida hi està escrivint</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot fer servir el fitxer de bloqueig %1: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot crear el fitxer de bloqueig %1 (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>al seu lloc hi ha una carpeta</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>al seu lloc hi ha un FIFO (conducte amb nom)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>al seu lloc hi ha un sòcol</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>al seu lloc hi ha un fitxer de dispositiu</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>al seu lloc hi ha una cosa que no és un fitxer</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation type="unfinished"></translation>
+        <translation>és un enllaç a %1, i el joc no segueix enllaços</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut llegir %1: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut escriure %1: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut bloquejar %1: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut fer servir %1: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut conservar una còpia de %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta des d’on es va iniciar el joc ja no existeix</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot obrir la carpeta des d’on es va iniciar el joc (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>no se sap quina és la carpeta del joc</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el fitxer no existeix</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>just després d’escriure’l, una altra cosa n’ha ocupat el lloc</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation type="unfinished"></translation>
+        <translation>el bit enganxós (sticky bit) de la carpeta només deixa substituir el fitxer a qui n’és propietari, i tu no hi pots escriure</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disc és ple</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>supera el límit de mida de fitxer, que és de %n byte</numerusform>
+            <numerusform>supera el límit de mida de fitxer, que és de %n bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -553,45 +578,45 @@ Try &apos;%1 --help&apos; for the options.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El comptador de partides %1 conté «%2», que no és un nombre; el recompte torna a començar per 1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida núm. %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>final: %1 | temps total: %2 | clics: %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>time needed</source>
-        <translation type="unfinished"></translation>
+        <translation>temps</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>data</translation>
     </message>
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation type="unfinished"></translation>
+        <translation>clics</translation>
     </message>
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>conté més del que el joc pot llegir (més de %n línia o més de %1 MB), així que es deixa tal com està</numerusform>
+            <numerusform>conté més del que el joc pot llegir (més de %n línies o més de %1 MB), així que es deixa tal com està</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>conté més de %n byte, molt més que una llista de rècords; mou-lo a un altre lloc per a començar-ne una de nova</numerusform>
+            <numerusform>conté més de %n bytes, molt més que una llista de rècords; mou-lo a un altre lloc per a començar-ne una de nova</numerusform>
         </translation>
     </message>
 </context>

@@ -5,326 +5,327 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tundmatu valik „%1“.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tundmatud valikud: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valiku „%1“ väärtus puudub.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liigne väärtus valiku „%1“ järel.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasutamine: %1</translation>
     </message>
     <message>
         <source>[options]</source>
-        <translation type="unfinished"></translation>
+        <translation>[valikud]</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikud:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitud paarid</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Autori pilt</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuusteist paari leitud</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik paarid leitud</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Mäng läbi</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation type="unfinished"></translation>
+        <translation>Algusaeg ja järjestatud edetabel</translation>
     </message>
     <message>
         <source>Free memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaba mälu</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioon</translation>
     </message>
     <message>
         <source>Processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Protsessorid</translation>
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestus (A – aeg, K – klõpsud)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mängu number</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulemus</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Juhis</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>sinu nimi</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Mängija nimi</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Edetabel</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uus mäng</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lõpeta</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mängu&amp;juhend</translation>
     </message>
     <message>
         <source>&amp;Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versioon</translation>
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autor</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uus edetabel</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heli sisse</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation type="unfinished"></translation>
+        <translation>Heli &amp;välja</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Väljaandja &amp;koduleht</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-kiri väljaandjale</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Näita edetabelit</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Peida edetabel</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaba &amp;mälu ja protsessorid</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjesta &amp;aja järgi</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjesta &amp;klõpsude järgi</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnetus</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edetabel</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abi</translation>
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ootan, kuni teine mäng selles kaustas faili %1 kasutamise lõpetab…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mäng ei saa oma kausta %1 kirjutada (%2), seega ei suurenda see seal mängude loendurit failis nog.txt ega salvesta tulemusi faili highscore.txt; edetabelit näidatakse muutmata kujul.</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mäng ei saa oma kausta kasutada: %1. See näitab oma sisseehitatud pilte ega salvesta midagi, seega seekordset tulemust ei säilitata.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilte ei õnnestunud kausta %1 kirjutada, seega näitab mäng oma sisseehitatud pilte.
+%2</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart, rida %1, veerg %2: pildiga allapoole</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>pildiga allapoole</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart, rida %1, veerg %2, ümber pööratud: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>ümber pööratud: %1</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart, rida %1, veerg %2, leitud: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation type="unfinished"></translation>
+        <translation>leitud: %1</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Tulemust ei salvestatud.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilt %1 puudub programmist.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heli %1 puudub programmist.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei õnnestunud kirjutada: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>fail ei ole korrektne BMP-pilt</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>faili ei ole</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilti %1 ei õnnestunud laadida: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
-        <translation type="unfinished"></translation>
+        <translation>punane ring</translation>
     </message>
     <message>
         <source>blue square</source>
-        <translation type="unfinished"></translation>
+        <translation>sinine ruut</translation>
     </message>
     <message>
         <source>green triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>roheline kolmnurk</translation>
     </message>
     <message>
         <source>yellow star</source>
-        <translation type="unfinished"></translation>
+        <translation>kollane täht</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>roosa süda</translation>
     </message>
     <message>
         <source>teal diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>sinakasroheline romb</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation type="unfinished"></translation>
+        <translation>tumesinine kuu</translation>
     </message>
     <message>
         <source>orange sun</source>
-        <translation type="unfinished"></translation>
+        <translation>oranž päike</translation>
     </message>
     <message>
         <source>purple cross</source>
-        <translation type="unfinished"></translation>
+        <translation>lilla rist</translation>
     </message>
     <message>
         <source>black arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>must nool</translation>
     </message>
     <message>
         <source>olive hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>oliivroheline kuusnurk</translation>
     </message>
     <message>
         <source>sky blue drop</source>
-        <translation type="unfinished"></translation>
+        <translation>taevasinine tilk</translation>
     </message>
     <message>
         <source>lime leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>heleroheline leht</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation type="unfinished"></translation>
+        <translation>tumepunane kelluke</translation>
     </message>
     <message>
         <source>grey anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>hall ankur</translation>
     </message>
     <message>
         <source>brown key</source>
-        <translation type="unfinished"></translation>
+        <translation>pruun võti</translation>
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>purpurpunane välk</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation type="unfinished"></translation>
+        <translation>helelilla õis</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilt %1 on programmis rikutud.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heli %1 on rikutud.</translation>
     </message>
 </context>
 <context>
@@ -333,29 +334,33 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mälumäng: leia kolmekümne kuue kaardi seast kaheksateist paari.
+Mäng hoiab oma pilte, edetabelit ja mängude loendurit
+kaustas, kus see käivitatakse.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Näitab neid valikuid ja lõpetab.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Näitab mängu nime ja versiooni ning lõpetab.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Määrab mängu keeleks CODE (võimalikud: %1). Ilma selle valikuta kasutab mäng süsteemi keelt või, kui seda ei oska, inglise keelt.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Valikuid näitab käsk „%1 --help“.
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>liigne argument „%1“; mäng võtab vastu ainult oma valikuid.</translation>
     </message>
 </context>
 <context>
@@ -363,12 +368,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>C</source>
         <comment>ranking mark: by clicks</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>T</source>
         <comment>ranking mark: by time</comment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
 </context>
 <context>
@@ -386,19 +391,30 @@ Try &apos;%1 --help&apos; for the options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nii käib mäng:
+1. Kirjuta kõigepealt alumisele reale oma nimi
+   ja klõpsa siis nupul OK!
+2. Klõpsa kaartidel ja otsi paare.
+3. Vali „Heli sisse“ või „Heli välja“, nagu soovid.
+4. Kui oled kõik paarid leidnud,
+   näed edetabelit.
+5. Kui tahad uuesti mängida, vali „Uus mäng“;
+   kui tahad lõpetada, vali „Lõpeta“.
+6. Edetabelit saab järjestada aja või klõpsude järgi.
+   Paremas ülanurgas näed A (aeg) või K (klõpsud).
+   Head mängimist!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioon 1.0 2019</translation>
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation type="unfinished"></translation>
+        <translation>A n n e t u s</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -410,142 +426,150 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kallis mängija,
+         kui see mäng sulle meeldib,
+         võid toetada ettevõtet
+         %1,
+         et valmiks veel rohkem tasuta
+         arvuti- ja mobiilimänge.
+         Annetuse saad teha kontole
+         %2.
+         Palju rõõmu!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>protsessorite arv: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>free memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>vaba mälu:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjuta kõigepealt alla oma nimi ja klõpsa siis nupul OK!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjuta alla oma nimi ja klõpsa siis nupul OK!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nüüd klõpsa kaartidel ja otsi paare!</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation type="unfinished"></translation>
+        <translation>et</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>algus: %1</translation>
     </message>
 </context>
 <context>
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>teine mäng kasutab seda, proovi uuesti</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puudub õigus avada lukufaili %1</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation type="unfinished"></translation>
+        <translation>lukufail %1 eemaldati või asendati ajal, mil mäng seda kasutas, seega võib samasse faili kirjutada teine mäng</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lukufaili %1 ei saa kasutada: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lukufaili %1 ei saa luua (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>selle asemel on kaust</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>selle asemel on nimega toru (FIFO)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>selle asemel on sokkel (socket)</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>selle asemel on seadmefail</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>selle asemel on midagi muud kui fail</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation type="unfinished"></translation>
+        <translation>see on link, mis viitab asukohale %1, aga mäng linke ei ava</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei õnnestunud lugeda: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei õnnestunud kirjutada: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei õnnestunud lukustada: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei õnnestunud kasutada: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Failist %1 ei õnnestunud koopiat teha: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>kausta, kus mäng käivitati, enam ei ole</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kausta, kus mäng käivitati, ei saa avada (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>mängu kaust on teadmata</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>faili ei ole</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>kohe pärast kirjutamist tekkis selle asemele midagi muud</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation type="unfinished"></translation>
+        <translation>kausta säte „sticky bit“ lubab faili asendada ainult selle omanikul, aga sul pole õigust sellesse kirjutada</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>ketas on täis</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>see on suurem kui lubatud failisuurus (%n bait)</numerusform>
+            <numerusform>see on suurem kui lubatud failisuurus (%n baiti)</numerusform>
         </translation>
     </message>
 </context>
@@ -553,45 +577,45 @@ Try &apos;%1 --help&apos; for the options.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mängude loendur %1 sisaldab „%2“, mis ei ole arv; loendamine algab uuesti 1-st.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mäng nr %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>lõpp: %1 | mänguaeg: %2 | klõpsud: %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nimi</translation>
     </message>
     <message>
         <source>time needed</source>
-        <translation type="unfinished"></translation>
+        <translation>aeg</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>kuupäev</translation>
     </message>
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation type="unfinished"></translation>
+        <translation>klõpsud</translation>
     </message>
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>selles on rohkem, kui mäng suudab lugeda (üle %n rea või üle %1 MB), seega jäetakse see muutmata</numerusform>
+            <numerusform>selles on rohkem, kui mäng suudab lugeda (üle %n rea või üle %1 MB), seega jäetakse see muutmata</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>selles on üle %n baidi – palju rohkem kui edetabelis; teisalda see mujale, et alustada uut edetabelit</numerusform>
+            <numerusform>selles on üle %n baidi – palju rohkem kui edetabelis; teisalda see mujale, et alustada uut edetabelit</numerusform>
         </translation>
     </message>
 </context>
