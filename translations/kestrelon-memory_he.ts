@@ -5,326 +5,327 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>האפשרות &quot;%1&quot; אינה מוכרת.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות לא מוכרות: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>חסר ערך אחרי &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ערך לא צפוי אחרי &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שימוש: %1</translation>
     </message>
     <message>
         <source>[options]</source>
-        <translation type="unfinished"></translation>
+        <translation>[אפשרויות]</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>זוגות שנמצאו</translation>
     </message>
     <message>
         <source>Designer picture</source>
-        <translation type="unfinished"></translation>
+        <translation>תמונת מעצב המשחק</translation>
     </message>
     <message>
         <source>Sixteen pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>נמצאו שישה עשר זוגות</translation>
     </message>
     <message>
         <source>All pairs found</source>
-        <translation type="unfinished"></translation>
+        <translation>כל הזוגות נמצאו</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>המשחק נגמר</translation>
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת ההתחלה וטבלת השיאים הממוינת</translation>
     </message>
     <message>
         <source>Free memory</source>
-        <translation type="unfinished"></translation>
+        <translation>זיכרון פנוי</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה</translation>
     </message>
     <message>
         <source>Processors</source>
-        <translation type="unfinished"></translation>
+        <translation>מעבדים</translation>
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation type="unfinished"></translation>
+        <translation>מיון לפי (ז זמן, ל לחיצות)</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר המשחק</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאה</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>הנחיה</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>השם שלכם</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>שם השחקן</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>טבלת השיאים</translation>
     </message>
     <message>
         <source>&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;התחלה</translation>
     </message>
     <message>
         <source>&amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;יציאה</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;הוראות</translation>
     </message>
     <message>
         <source>&amp;Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;גרסה</translation>
     </message>
     <message>
         <source>&amp;Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;מעצב המשחק</translation>
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation type="unfinished"></translation>
+        <translation>טבלת שיאים &amp;חדשה</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>ה&amp;פעלת צלילים</translation>
     </message>
     <message>
         <source>Sound o&amp;ff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;כיבוי צלילים</translation>
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אתר המו״ל</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;שליחת דוא״ל למו״ל</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;הצגת טבלת השיאים</translation>
     </message>
     <message>
         <source>&amp;Hide high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>ה&amp;סתרת טבלת השיאים</translation>
     </message>
     <message>
         <source>&amp;Free memory and processors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;זיכרון פנוי ומעבדים</translation>
     </message>
     <message>
         <source>Sort on &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>מיון לפי &amp;זמן</translation>
     </message>
     <message>
         <source>Sort on &amp;clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>מיון לפי &amp;לחיצות</translation>
     </message>
     <message>
         <source>D&amp;onation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;תרומה</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;טבלת שיאים</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;עזרה</translation>
     </message>
     <message>
         <source>Waiting for another game in this folder to finish with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>ממתינים עד שמשחק אחר בתיקייה הזו יסיים להשתמש בקובץ %1…</translation>
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>המשחק לא יכול לכתוב לתיקייה שלו %1 (%2), ולכן הוא לא סופר שם משחקים בקובץ nog.txt ולא שומר תוצאות בקובץ highscore.txt; טבלת השיאים מוצגת כמו שהיא.</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>המשחק לא יכול להשתמש בתיקייה שלו: %1. הוא מציג את התמונות המובנות שלו ולא כותב שום דבר, ולכן שום תוצאה מהפעם הזו לא תישמר.</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב את התמונות לתיקייה %1, ולכן המשחק מציג את התמונות המובנות שלו.
+%2</translation>
     </message>
     <message>
         <source>Card row %1 column %2: face down</source>
-        <translation type="unfinished"></translation>
+        <translation>קלף בשורה %1, עמודה %2: הפוך</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>הפוך</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>קלף בשורה %1, עמודה %2, גלוי: %3</translation>
     </message>
     <message>
         <source>%1, turned</source>
-        <translation type="unfinished"></translation>
+        <translation>גלוי: %1</translation>
     </message>
     <message>
         <source>Card row %1 column %2: %3, found</source>
-        <translation type="unfinished"></translation>
+        <translation>קלף בשורה %1, עמודה %2, נמצא: %3</translation>
     </message>
     <message>
         <source>%1, found</source>
-        <translation type="unfinished"></translation>
+        <translation>נמצא: %1</translation>
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. התוצאה לא נשמרה.</translation>
     </message>
 </context>
 <context>
     <name>assets</name>
     <message>
         <source>The picture %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>התמונה %1 חסרה בתוכנה.</translation>
     </message>
     <message>
         <source>The sound %1 is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>הצליל %1 חסר בתוכנה.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לכתוב את הקובץ %1: %2</translation>
     </message>
     <message>
         <source>it is not a readable BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>זו לא תמונת BMP שאפשר לקרוא</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ לא קיים</translation>
     </message>
     <message>
         <source>Could not load the picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לטעון את התמונה %1: %2.</translation>
     </message>
     <message>
         <source>red circle</source>
-        <translation type="unfinished"></translation>
+        <translation>עיגול אדום</translation>
     </message>
     <message>
         <source>blue square</source>
-        <translation type="unfinished"></translation>
+        <translation>ריבוע כחול</translation>
     </message>
     <message>
         <source>green triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>משולש ירוק</translation>
     </message>
     <message>
         <source>yellow star</source>
-        <translation type="unfinished"></translation>
+        <translation>כוכב צהוב</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>לב ורוד</translation>
     </message>
     <message>
         <source>teal diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>מעוין טורקיז</translation>
     </message>
     <message>
         <source>navy moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ירח כחול כהה</translation>
     </message>
     <message>
         <source>orange sun</source>
-        <translation type="unfinished"></translation>
+        <translation>שמש כתומה</translation>
     </message>
     <message>
         <source>purple cross</source>
-        <translation type="unfinished"></translation>
+        <translation>פלוס סגול</translation>
     </message>
     <message>
         <source>black arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>חץ שחור</translation>
     </message>
     <message>
         <source>olive hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>משושה ירוק זית</translation>
     </message>
     <message>
         <source>sky blue drop</source>
-        <translation type="unfinished"></translation>
+        <translation>טיפה תכולה</translation>
     </message>
     <message>
         <source>lime leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>עלה ירוק בהיר</translation>
     </message>
     <message>
         <source>maroon bell</source>
-        <translation type="unfinished"></translation>
+        <translation>פעמון בורדו</translation>
     </message>
     <message>
         <source>grey anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>עוגן אפור</translation>
     </message>
     <message>
         <source>brown key</source>
-        <translation type="unfinished"></translation>
+        <translation>מפתח חום</translation>
     </message>
     <message>
         <source>magenta lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>ברק מג׳נטה</translation>
     </message>
     <message>
         <source>violet flower</source>
-        <translation type="unfinished"></translation>
+        <translation>פרח בצבע לילך</translation>
     </message>
     <message>
         <source>The picture %1 is damaged in the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>התמונה %1 פגומה בתוכנה.</translation>
     </message>
     <message>
         <source>The sound %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>הצליל %1 פגום.</translation>
     </message>
 </context>
 <context>
@@ -333,29 +334,33 @@
         <source>A memory card game: find the eighteen pairs among thirty-six cards.
 The game keeps its pictures, high-score list and game counter
 in the folder it is started in.</source>
-        <translation type="unfinished"></translation>
+        <translation>משחק זיכרון בקלפים: מצאו את שמונה עשר הזוגות מבין שלושים ושישה קלפים.
+המשחק שומר את התמונות, את טבלת השיאים ואת מונה המשחקים
+בתיקייה שבה הוא הופעל.</translation>
     </message>
     <message>
         <source>Print these options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת האפשרויות האלה ויציאה.</translation>
     </message>
     <message>
         <source>Print the name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת השם והגרסה ויציאה.</translation>
     </message>
     <message>
         <source>Speak the language CODE, one of: %1. Without this option the game speaks the desktop&apos;s language, or English.</source>
-        <translation type="unfinished"></translation>
+        <translation>קביעת שפת המשחק לפי הקוד CODE, אחד מאלה: %1. בלי האפשרות הזו המשחק מוצג בשפת שולחן העבודה, ואם היא לא זמינה – באנגלית.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+להצגת האפשרויות אפשר להריץ &quot;%1 --help&quot;.
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>ארגומנט לא צפוי &quot;%1&quot;; המשחק מקבל רק את האפשרויות שלו.</translation>
     </message>
 </context>
 <context>
@@ -363,12 +368,12 @@ Try &apos;%1 --help&apos; for the options.
     <message>
         <source>C</source>
         <comment>ranking mark: by clicks</comment>
-        <translation type="unfinished"></translation>
+        <translation>ל</translation>
     </message>
     <message>
         <source>T</source>
         <comment>ranking mark: by time</comment>
-        <translation type="unfinished"></translation>
+        <translation>ז</translation>
     </message>
 </context>
 <context>
@@ -386,19 +391,30 @@ Try &apos;%1 --help&apos; for the options.
 6. Highscores can be sorted on time or clicks.
    Near the top right corner you see T(time) or C(clicks).
    Have much fun.</source>
-        <translation type="unfinished"></translation>
+        <translation>כך משחקים:
+1. קודם כתבו את השם שלכם בשורה התחתונה,
+   ואז לחצו על &quot;אישור&quot;!
+2. לחצו על הקלפים ונסו למצוא זוגות.
+3. בחרו &quot;הפעלת צלילים&quot; או &quot;כיבוי צלילים&quot;, כרצונכם.
+4. כשתמצאו את כל הזוגות,
+   תוצג טבלת השיאים.
+5. כדי לשחק שוב, לחצו על &quot;התחלה&quot;,
+   וכדי לסיים, לחצו על &quot;יציאה&quot;.
+6. אפשר למיין את טבלת השיאים לפי זמן או לפי לחיצות.
+   בפינה השמאלית העליונה מופיע ז (זמן) או ל (לחיצות).
+   תיהנו!</translation>
     </message>
     <message>
         <source>Version 1.0 2019</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה 1.0 2019</translation>
     </message>
     <message>
         <source>Kontakt: </source>
-        <translation type="unfinished"></translation>
+        <translation>יצירת קשר: </translation>
     </message>
     <message>
         <source>D o n a t i o n</source>
-        <translation type="unfinished"></translation>
+        <translation>ת ר ו מ ה</translation>
     </message>
     <message>
         <source>Dear appreciated customer,
@@ -410,142 +426,150 @@ Try &apos;%1 --help&apos; for the options.
          Please contribute to 
          %2.
          Have much pleasure.</source>
-        <translation type="unfinished"></translation>
+        <translation>שחקנים יקרים,
+         אם המשחק הזה מוצא חן בעיניכם,
+         תוכלו לתמוך בחברת
+         %1
+         וכך לעזור לה לפתח עוד משחקים חינמיים
+         למחשב ולטלפון הנייד.
+         אפשר לתרום לחשבון
+         %2.
+         שיהיה לכם המון כיף!</translation>
     </message>
     <message>
         <source>number of processors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר המעבדים: %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>free memory:</source>
-        <translation type="unfinished"></translation>
+        <translation>זיכרון פנוי:</translation>
     </message>
     <message>
         <source>First enter your name below, then click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם כתבו את השם שלכם למטה, ואז לחצו על &quot;אישור&quot;!</translation>
     </message>
     <message>
         <source>Please enter your name below, thn click OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>כתבו בבקשה את השם שלכם למטה, ואז לחצו על &quot;אישור&quot;!</translation>
     </message>
     <message>
         <source>Now please click on the icons and find pairs!</source>
-        <translation type="unfinished"></translation>
+        <translation>עכשיו לחצו על הקלפים ומצאו זוגות!</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language: de, fr, ...</comment>
-        <translation type="unfinished"></translation>
+        <translation>he</translation>
     </message>
     <message>
         <source>start : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה: %1</translation>
     </message>
 </context>
 <context>
     <name>safefile</name>
     <message>
         <source>another game is using it, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>משחק אחר משתמש בקובץ כרגע; נסו שוב בבקשה</translation>
     </message>
     <message>
         <source>no permission to open its lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>אין הרשאה לפתוח את קובץ הנעילה %1</translation>
     </message>
     <message>
         <source>its lock file %1 was removed or replaced while the game held it, so another game may be writing it</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ הנעילה %1 נמחק או הוחלף בזמן שהמשחק החזיק בו, ולכן ייתכן שמשחק אחר כותב לקובץ</translation>
     </message>
     <message>
         <source>its lock file %1 is not used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן להשתמש בקובץ הנעילה %1: %2</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן ליצור את קובץ הנעילה %1 (%2)</translation>
     </message>
     <message>
         <source>a folder is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>במקומו יש תיקייה</translation>
     </message>
     <message>
         <source>a FIFO (named pipe) is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>במקומו יש צינור בעל שם (FIFO)</translation>
     </message>
     <message>
         <source>a socket is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>במקומו יש שקע (socket)</translation>
     </message>
     <message>
         <source>a device is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>במקומו יש קובץ התקן</translation>
     </message>
     <message>
         <source>something other than a file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>במקומו יש משהו שאינו קובץ</translation>
     </message>
     <message>
         <source>it is a link to %1, and the game follows no links</source>
-        <translation type="unfinished"></translation>
+        <translation>הוא קישור אל %1, והמשחק לא עוקב אחרי קישורים</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את הקובץ %1: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לכתוב את הקובץ %1: %2</translation>
     </message>
     <message>
         <source>Could not lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לנעול את הקובץ %1: %2</translation>
     </message>
     <message>
         <source>Could not use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן להשתמש בקובץ %1: %2</translation>
     </message>
     <message>
         <source>Could not keep %1: %2</source>
         <extracomment>The file (%1) could not be kept as a copy: a new list keeps the old list as highscore2.txt, and here it could not be copied. %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לשמור עותק של הקובץ %1: %2</translation>
     </message>
     <message>
         <source>the folder it was started in no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>התיקייה שבה המשחק הופעל כבר לא קיימת</translation>
     </message>
     <message>
         <source>the folder it was started in cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לפתוח את התיקייה שבה המשחק הופעל (%1)</translation>
     </message>
     <message>
         <source>the game&apos;s folder is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקיית המשחק לא ידועה</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ לא קיים</translation>
     </message>
     <message>
         <source>something else took its place as soon as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>משהו אחר תפס את מקומו מיד אחרי שנכתב</translation>
     </message>
     <message>
         <source>the folder&apos;s sticky bit lets only the file&apos;s owner replace it, and the player may not write it</source>
-        <translation type="unfinished"></translation>
+        <translation>הסיבית הדביקה (sticky bit) של התיקייה מאפשרת רק לבעלים של הקובץ להחליף אותו, ולכם אין הרשאה לכתוב בו</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>הדיסק מלא</translation>
     </message>
     <message numerus="yes">
         <source>it is larger than the file size limit of %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הוא גדול מהגודל המרבי המותר לקובץ, %n בית</numerusform>
+            <numerusform>הוא גדול מהגודל המרבי המותר לקובץ, %n בתים</numerusform>
         </translation>
     </message>
 </context>
@@ -553,45 +577,45 @@ Try &apos;%1 --help&apos; for the options.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>מונה המשחקים %1 מכיל &quot;%2&quot;, וזה לא מספר; הספירה מתחילה מחדש מ־1.</translation>
     </message>
     <message>
         <source>game no: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>משחק מס׳ %1</translation>
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום: %1 | זמן כולל: %2 | לחיצות: %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>שם</translation>
     </message>
     <message>
         <source>time needed</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך</translation>
     </message>
     <message>
         <source>clicks</source>
         <comment>the heading&apos;s last word: one word</comment>
-        <translation type="unfinished"></translation>
+        <translation>לחיצות</translation>
     </message>
     <message numerus="yes">
         <source>it holds more than the game can read (more than %n lines or more than %1 MB), so it is left as it is</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הוא מכיל יותר ממה שהמשחק יכול לקרוא (יותר מ־%n שורה או יותר מ־%1 MB), ולכן הוא נשאר כמו שהוא</numerusform>
+            <numerusform>הוא מכיל יותר ממה שהמשחק יכול לקרוא (יותר מ־%n שורות או יותר מ־%1 MB), ולכן הוא נשאר כמו שהוא</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הוא מכיל יותר מ־%n בית, הרבה יותר מטבלת שיאים; העבירו אותו למקום אחר כדי להתחיל טבלת שיאים חדשה</numerusform>
+            <numerusform>הוא מכיל יותר מ־%n בתים, הרבה יותר מטבלת שיאים; העבירו אותו למקום אחר כדי להתחיל טבלת שיאים חדשה</numerusform>
         </translation>
     </message>
 </context>
