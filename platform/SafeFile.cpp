@@ -1,46 +1,34 @@
+// The game's folder: its descriptor, the messages of its file actions,
+// opening it, looking at a name in it and removing a file. Reading, writing,
+// the rewrite in a sticky folder and the clean-up of leftovers have rooms of
+// their own beside this one.
+
 // own
 #include "platform/SafeFile.h"
+#include "platform/SafeFileDetail.h"
 
 // Qt
 #include <QCoreApplication>
 #include <QFile>
-#include <QRandomGenerator>
 
 // std
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstring>
-#include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 #include <utility>
 
 namespace safefile {
 
-namespace {
-
-// Below this much free room a failed write is put down to a full disk.
-constexpr qint64 fullDiskBytes = 64 * 1024;
-// Names tried for a temporary file before giving up.
-constexpr int temporaryAttempts = 64;
-// Pictures are readable by everyone, as the game has always written them.
-constexpr mode_t pictureMode = 0644;
-// New files: read and write for everyone the umask lets in.
-constexpr mode_t dataMode = 0666;
+namespace detail {
 
 QByteArray native(const QString& name) {
     return QFile::encodeName(name);
 }
 
-// "a folder is in its place": a whole phrase for each kind, so a
-// translation can make the words agree.
 QString inPlace(mode_t mode) {
     if (S_ISDIR(mode)) {
         return QCoreApplication::translate("safefile", "a folder is in its place");
@@ -57,16 +45,6 @@ QString inPlace(mode_t mode) {
     return QCoreApplication::translate("safefile", "something other than a file is in its place");
 }
 
-QString linkReason(int dir, const QByteArray& name) {
-    char target[PATH_MAX];
-    const ssize_t length = ::readlinkat(dir, name.constData(), target, sizeof target - 1);
-    const QString to = length < 0 ? QString() : QFile::decodeName(QByteArray(target, length));
-    return QCoreApplication::translate("safefile",
-                                       "it is a link to %1, and the game follows no links")
-        .arg(to);
-}
-
-// Writes all of bytes; false with errno set when that fails.
 bool writeAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
@@ -87,15 +65,20 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// "nog.txt.a1B2c3": beside the name it replaces, so a leftover is recognised.
-QByteArray temporaryName(const QString& name) {
-    static constexpr char letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray result = native(name) + '.';
-    for (int i = 0; i < 6; ++i) {
-        result += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
-    }
-    return result;
+} // namespace detail
+
+using detail::inPlace;
+using detail::native;
+
+namespace {
+
+QString linkReason(int dir, const QByteArray& name) {
+    char target[PATH_MAX];
+    const ssize_t length = ::readlinkat(dir, name.constData(), target, sizeof target - 1);
+    const QString to = length < 0 ? QString() : QFile::decodeName(QByteArray(target, length));
+    return QCoreApplication::translate("safefile",
+                                       "it is a link to %1, and the game follows no links")
+        .arg(to);
 }
 
 } // namespace
@@ -238,267 +221,6 @@ Entry Folder::look(const QString& name) const {
     return entry;
 }
 
-QByteArray Folder::readPrefix(const QString& name, qint64 maxBytes) const {
-    QByteArray bytes;
-    readPieces(name, maxBytes, [&bytes](const char* data, qsizetype size) {
-        bytes.append(data, size);
-        return true;
-    });
-    return bytes;
-}
-
-bool Folder::readPieces(const QString& name, qint64 maxBytes,
-                        const std::function<bool(const char*, qsizetype)>& take) const {
-    constexpr FileAction read = FileAction::Read;
-    const int dir = handle(name);
-    // O_NONBLOCK: a FIFO opens at once, and the check below refuses it.
-    const Descriptor fd(::openat(dir, native(name).constData(),
-                                 O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
-    if (!fd.valid()) {
-        const int error = errno;
-        const Entry entry = look(name);
-        if (entry.kind == Entry::Kind::Missing) {
-            throw FileError(read, name,
-                            QCoreApplication::translate("safefile", "the file does not exist"));
-        }
-        throw FileError(read, name, entry.reason.isEmpty() ? errnoText(error) : entry.reason);
-    }
-    struct stat status {};
-    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        throw FileError(read, name, inPlace(status.st_mode));
-    }
-    constexpr qint64 chunk = 64 * 1024;
-    QByteArray buffer(chunk, Qt::Uninitialized);
-    // One byte past the bound tells a file that ends right there from a longer one.
-    for (qint64 left = maxBytes + 1; left > 0;) {
-        const ssize_t got = ::read(fd.get(), buffer.data(), static_cast<size_t>(qMin(chunk, left)));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            throw FileError(read, name, errnoText(errno));
-        }
-        if (got == 0) {
-            return true;
-        }
-        const qsizetype usable = static_cast<qsizetype>(qMin<qint64>(got, left - 1));
-        left -= got;
-        if ((usable > 0 && !take(buffer.constData(), usable)) || usable < got) {
-            return false;
-        }
-    }
-    return false;
-}
-
-namespace {
-
-// A file being written: without a name (O_TMPFILE) or under a temporary one.
-struct Temporary {
-    Descriptor fd;
-    QByteArray name; // empty while the file has no name
-};
-
-// A file with no name yet, in the folder's file system; an invalid
-// descriptor with errno set where the file system or the kernel cannot make
-// one, or where it could not be named later (no /proc).
-Temporary unnamedFile(int dir) {
-    Temporary file;
-    if (::access("/proc/self/fd", X_OK) != 0) {
-        errno = EOPNOTSUPP;
-        return file;
-    }
-    file.fd = Descriptor(::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, dataMode));
-    return file;
-}
-
-bool cannotMakeUnnamed(int error) {
-    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
-}
-
-// A new file under a temporary name beside name, made with O_EXCL.
-Temporary namedFile(int dir, const QString& name) {
-    Temporary file;
-    for (int attempt = 0; attempt < temporaryAttempts && !file.fd.valid(); ++attempt) {
-        file.name = temporaryName(name);
-        file.fd =
-            Descriptor(::openat(dir, file.name.constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, dataMode));
-        if (!file.fd.valid() && errno != EEXIST) {
-            break;
-        }
-    }
-    return file;
-}
-
-// Gives the unnamed file a temporary name; false with errno set.
-bool giveName(int dir, Temporary& file, const QString& name) {
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.fd.get());
-    for (int attempt = 0; attempt < temporaryAttempts; ++attempt) {
-        const QByteArray temporary = temporaryName(name);
-        if (::linkat(AT_FDCWD, self.constData(), dir, temporary.constData(), AT_SYMLINK_FOLLOW) ==
-            0) {
-            file.name = temporary;
-            return true;
-        }
-        if (errno != EEXIST) {
-            return false;
-        }
-    }
-    return false;
-}
-
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-} // namespace
-
-void Folder::write(const QString& name, const QByteArray& bytes, Durability durability,
-                   AtLink atLink, const std::function<void()>& beforeWriting) const {
-    constexpr FileAction write = FileAction::Write;
-    const int dir = handle(name);
-    const Entry entry = look(name);
-    if (entry.kind == Entry::Kind::NotAFile ||
-        (entry.kind == Entry::Kind::Link && atLink == AtLink::Report)) {
-        throw FileError(write, name, entry.reason);
-    }
-    // Taken from the one look above: a second one could find a link there.
-    // Only the read and write bits: never execute, set-id or sticky.
-    const bool keepMode = durability == Durability::Synced && entry.kind == Entry::Kind::Regular;
-    const mode_t mode = keepMode ? static_cast<mode_t>(entry.permissions & 0666) : pictureMode;
-    Temporary file = unnamedFile(dir);
-    if (!file.fd.valid() && cannotMakeUnnamed(errno)) {
-        file = namedFile(dir, name);
-    }
-    if (!file.fd.valid()) {
-        throw FileError(write, name, writeFailure(bytes.size(), errno));
-    }
-    // A named temporary file goes on every way out but the rename.
-    auto fail = [&](int error) {
-        if (!file.name.isEmpty()) {
-            ::unlinkat(dir, file.name.constData(), 0);
-        }
-        throw FileError(write, name, writeFailure(bytes.size(), error));
-    };
-    if ((durability == Durability::Unsynced || keepMode) && ::fchmod(file.fd.get(), mode) != 0) {
-        fail(errno);
-    }
-    if (!writeAll(file.fd.get(), bytes)) {
-        fail(errno);
-    }
-    if (durability == Durability::Synced && ::fsync(file.fd.get()) != 0) {
-        fail(errno);
-    }
-    struct stat written {};
-    if (::fstat(file.fd.get(), &written) != 0) {
-        fail(errno);
-    }
-    if (beforeWriting) {
-        try {
-            beforeWriting();
-        } catch (...) {
-            if (!file.name.isEmpty()) {
-                ::unlinkat(dir, file.name.constData(), 0);
-            }
-            throw;
-        }
-    }
-    if (file.name.isEmpty() && !giveName(dir, file, name)) {
-        fail(errno);
-    }
-    // A file system may report a failed write only when the file is closed.
-    if (file.fd.close() != 0) {
-        fail(errno);
-    }
-    if (::renameat(dir, file.name.constData(), dir, native(name).constData()) != 0) {
-        const int error = errno;
-        ::unlinkat(dir, file.name.constData(), 0);
-        if ((error == EPERM || error == EACCES) && entry.kind == Entry::Kind::Regular &&
-            stickyFolder()) {
-            // Pictures the game can do without; a data file is kept in place.
-            if (durability == Durability::Unsynced) {
-                throw FileError(write, name, stickyReason());
-            }
-            rewriteInPlace(name, bytes, entry);
-            return;
-        }
-        throw FileError(write, name, writeFailure(bytes.size(), error));
-    }
-    struct stat named {};
-    if (::fstatat(dir, native(name).constData(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !sameFile(named, written)) {
-        throw FileError(write, name,
-                        QCoreApplication::translate(
-                            "safefile", "something else took its place as soon as it was written"));
-    }
-}
-
-QString Folder::stickyReason() {
-    return QCoreApplication::translate("safefile", "the folder's sticky bit lets only the file's "
-                                                   "owner replace it, and the player may not "
-                                                   "write it");
-}
-
-bool Folder::stickyFolder() const {
-    struct stat status {};
-    return ::fstat(m_fd.get(), &status) == 0 && (status.st_mode & S_ISVTX) != 0;
-}
-
-void Folder::rewriteInPlace(const QString& name, const QByteArray& bytes,
-                            const Entry& looked) const {
-    constexpr FileAction write = FileAction::Write;
-    const Descriptor fd(::openat(m_fd.get(), native(name).constData(),
-                                 O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat status {};
-    if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_nlink != 1 || status.st_dev != looked.device || status.st_ino != looked.inode) {
-        throw FileError(FileAction::Write, name, stickyReason());
-    }
-    // Room first, so a full disk or the size limit leaves the old bytes.
-    if (::fallocate(fd.get(), 0, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP) {
-        throw FileError(write, name, writeFailure(bytes.size(), errno));
-    }
-    if (::lseek(fd.get(), 0, SEEK_SET) != 0 || !writeAll(fd.get(), bytes) ||
-        ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.get()) != 0) {
-        throw FileError(write, name, writeFailure(bytes.size(), errno));
-    }
-}
-
-int Folder::removeLeftovers(const QStringList& names, qint64 minAgeSeconds) const {
-    if (!m_fd.valid()) {
-        return 0;
-    }
-    // A descriptor of its own, so reading the entries moves nothing shared.
-    const int listing = ::openat(m_fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* entries = listing < 0 ? nullptr : ::fdopendir(listing);
-    if (entries == nullptr) {
-        if (listing >= 0) {
-            ::close(listing);
-        }
-        return 0;
-    }
-    const qint64 before = qint64(::time(nullptr)) - minAgeSeconds;
-    int removed = 0;
-    while (const dirent* found = ::readdir(entries)) {
-        const QByteArray entry(found->d_name);
-        const qsizetype dot = entry.size() - 7;
-        if (dot < 1 || entry.at(dot) != '.' ||
-            !names.contains(QFile::decodeName(entry.left(dot))) ||
-            !std::all_of(entry.cbegin() + dot + 1, entry.cend(),
-                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; })) {
-            continue;
-        }
-        struct stat status {};
-        if (::fstatat(m_fd.get(), found->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_mtime < before &&
-            ::unlinkat(m_fd.get(), found->d_name, 0) == 0) {
-            ++removed;
-        }
-    }
-    ::closedir(entries);
-    return removed;
-}
-
 bool Folder::remove(const QString& name) const {
     if (!m_fd.valid()) {
         return false;
@@ -508,37 +230,6 @@ bool Folder::remove(const QString& name) const {
         return false;
     }
     return ::unlinkat(m_fd.get(), native(name).constData(), 0) == 0;
-}
-
-QString Folder::writeFailure(qint64 size, int error) const {
-    const QString full = QCoreApplication::translate("safefile", "the disk is full");
-    rlimit limit{};
-    const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
-    const QString tooLarge =
-        limited ? countText("safefile",
-                            QT_TRANSLATE_N_NOOP(
-                                "safefile", "it is larger than the file size limit of %n bytes"),
-                            limit.rlim_cur)
-                : QString();
-    if (error == ENOSPC || error == EDQUOT) {
-        return full;
-    }
-    if (error == EFBIG && limited) {
-        return tooLarge;
-    }
-    if (error != EIO) {
-        return errnoText(error);
-    }
-    // The error says nothing clear: the room left and the limit may.
-    struct statvfs room {};
-    if (m_fd.valid() && ::fstatvfs(m_fd.get(), &room) == 0 &&
-        qint64(room.f_bavail) * qint64(room.f_frsize) < fullDiskBytes) {
-        return full;
-    }
-    if (limited && static_cast<rlim_t>(size) > limit.rlim_cur) {
-        return tooLarge;
-    }
-    return errnoText(error);
 }
 
 void ignoreFileSizeSignal() {
