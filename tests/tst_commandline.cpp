@@ -4,6 +4,7 @@
 
 // Qt
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -172,14 +173,25 @@ void CommandLineTest::languageComesFromTheOptionOrTheDesktop() {
     QVERIFY2(text.contains(phrase), qPrintable(text));
 }
 
+namespace {
+
+// The built game, found from this test program (there is no application here
+// to ask for its folder).
+QString gameBinary() {
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path() +
+           QStringLiteral("/" GAME_BINARY);
+}
+
+} // namespace
+
 void CommandLineTest::programBlockExitsAndIgnoresTheSizeLimitSignal() {
     // The built game, run as a player's shell runs it.
     QProcess game;
-    game.start(QStringLiteral(GAME_BINARY), {QStringLiteral("--version")});
+    game.start(gameBinary(), {QStringLiteral("--version")});
     QVERIFY(game.waitForFinished(10000));
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(game.exitCode(), 0);
-    game.start(QStringLiteral(GAME_BINARY), {QStringLiteral("--no-such-option")});
+    game.start(gameBinary(), {QStringLiteral("--no-such-option")});
     QVERIFY(game.waitForFinished(10000));
     QCOMPARE(game.exitCode(), cli::usageError);
 
@@ -191,7 +203,7 @@ void CommandLineTest::programBlockExitsAndIgnoresTheSizeLimitSignal() {
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     game.setProcessEnvironment(environment);
     game.setWorkingDirectory(folder.path());
-    game.start(QStringLiteral(GAME_BINARY), {});
+    game.start(gameBinary(), {});
     QVERIFY(game.waitForStarted(10000));
     const auto ignored = [&game] {
         QFile status(QStringLiteral("/proc/%1/status").arg(game.processId()));

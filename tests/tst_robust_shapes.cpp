@@ -702,7 +702,7 @@ void RobustShapesTest::killedGamesLeaveNothing() {
             QVERIFY(dir.remove(picture));
         QProcess game;
         game.setWorkingDirectory(tmp.path());
-        game.start(QStringLiteral(GAME_BINARY), {});
+        game.start(QCoreApplication::applicationDirPath() + QStringLiteral("/" GAME_BINARY), {});
         QVERIFY(game.waitForStarted());
         QTest::qWait(100 + 40 * run);
         game.kill();
