@@ -8,10 +8,13 @@
 // Qt
 #include <QAction>
 #include <QDir>
+#include <QFontDatabase>
+#include <QScrollBar>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -30,6 +33,8 @@ class ListViewTest : public QObject {
     void nameFromAnEarlierGameIsKept();
     void namesComeBackAsTyped_data();
     void namesComeBackAsTyped();
+    void gridShowsItsRowsWholeInAnyFont_data();
+    void gridShowsItsRowsWholeInAnyFont();
     void unwritableListIsReportedAndKeptWhole();
 
   private:
@@ -201,6 +206,51 @@ void ListViewTest::namesComeBackAsTyped() {
     };
     QVERIFY2(qAbs(timeAt(lines.at(1)) - timeAt(lines.at(2))) <= metrics.horizontalAdvance(u' ') / 2,
              qPrintable(lines.at(1)));
+}
+
+void ListViewTest::gridShowsItsRowsWholeInAnyFont_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("scale");
+    // The installed face with the tallest lines for its size.
+    QString tallest;
+    qreal most = 0;
+    for (const QString& family : QFontDatabase::families()) {
+        const qreal height = QFontMetricsF(QFont(family, 9)).height();
+        if (height > most) {
+            most = height;
+            tallest = family;
+        }
+    }
+    QTest::newRow("the desktop's font") << QString() << 1.0;
+    QTest::newRow(qPrintable(u"tallest lines: "_qs + tallest)) << tallest << 1.0;
+    QTest::newRow("one and a half times the size") << QString() << 1.5;
+}
+
+void ListViewTest::gridShowsItsRowsWholeInAnyFont() {
+    QFETCH(QString, family);
+    QFETCH(qreal, scale);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    QApplication::setFont(font);
+    GameHarness h(0, [](const QString& dir) { writeList(dir, ThreeEntries); });
+    h.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h.window()));
+    h.window().currenthighscores1Click();
+    QApplication::processEvents();
+    QApplication::setFont(before);
+    const QTableWidget* grid = h.window().StringGrid1;
+    QCOMPARE(grid->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(grid->rowViewportPosition(11) + grid->rowHeight(11) <= grid->viewport()->height());
+    QVERIFY(grid->columnViewportPosition(4) + grid->columnWidth(4) <= grid->viewport()->width());
+    for (int c = 0; c < 5; ++c)
+        QVERIFY2(grid->fontMetrics().horizontalAdvance(cell(h, 0, c)) < grid->columnWidth(c),
+                 qPrintable(cell(h, 0, c)));
+    // The window holds the grid above its status bar.
+    QVERIFY(grid->mapTo(&h.window(), QPoint(0, grid->height())).y() <= h.window().statusBar()->y());
 }
 
 void ListViewTest::unwritableListIsReportedAndKeptWhole() {
