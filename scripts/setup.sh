@@ -10,7 +10,8 @@ packages=(
     tzdata xvfb xauth
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n gettext gettext-base
     desktop-file-utils appstream
-    fonts-noto-core fonts-noto-cjk
+    fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji fonts-dejavu-core fonts-liberation2
+    xdotool imagemagick python3-pil
     dpkg-dev debhelper fakeroot file lintian devscripts
 )
 
