@@ -17,7 +17,7 @@ def shot():
     return Image.open(CUR).convert("RGB")
 wid = None
 for _ in range(100):
-    ids = sh("xdotool", "search", "--name", "Kestrelon Memory").split()
+    ids = sh("xdotool", "search", "--onlyvisible", "--name", "Kestrelon Memory").split()
     if ids: wid = ids[-1]; break
     time.sleep(0.2)
 time.sleep(1.5)
@@ -50,7 +50,7 @@ def click(k):
     x, y = center(k)
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
 # the name
-subprocess.run(["xdotool", "windowfocus", "--sync", wid])
+subprocess.run(["xdotool", "windowfocus", wid])
 ex = wx + int((1076 - 100 if rtl else 100) * scale)
 for y in range(top0 + int(330 * scale), top0 + int(520 * scale)):
     if all(img.getpixel((ex + d, y))[:3] == (255, 255, 255) for d in range(0, 20)):
