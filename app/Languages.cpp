@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 
 // The catalogs are a resource of their own (translations/CMakeLists.txt):
 // registered once, before the first look for them.
@@ -36,10 +35,10 @@ const QString prefix = QStringLiteral("kestrelon-memory_");
 // Indonesian.
 QString translationFor(const QString& tag, const QStringList& spoken) {
     const QString modifier = tag.section(QLatin1Char('@'), 1).section(QLatin1Char('.'), 0, 0);
-    const QStringList parts =
-        tag.section(QLatin1Char('.'), 0, 0)
-            .section(QLatin1Char('@'), 0, 0)
-            .split(QRegularExpression(QStringLiteral("[-_]")), Qt::SkipEmptyParts);
+    const QStringList parts = tag.section(QLatin1Char('.'), 0, 0)
+                                  .section(QLatin1Char('@'), 0, 0)
+                                  .replace(QLatin1Char('-'), QLatin1Char('_'))
+                                  .split(QLatin1Char('_'), Qt::SkipEmptyParts);
     if (parts.isEmpty()) {
         return {};
     }
@@ -84,10 +83,12 @@ QString translatedOrSource(const QTranslator& translator, const char* context, c
 QStringList available() {
     needCatalogs();
     QStringList codes{sourceLanguage.toString()};
-    const QStringList files =
-        QDir(folder).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+    // Matched by hand: a name filter would start a pattern engine for it.
+    const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
     for (const QString& file : files) {
-        codes << file.mid(prefix.size()).chopped(3);
+        if (file.startsWith(prefix) && file.endsWith(QLatin1String(".qm"))) {
+            codes << file.mid(prefix.size()).chopped(3);
+        }
     }
     return codes;
 }

@@ -4,7 +4,6 @@
 #include "app/Publisher.h"
 
 // Qt
-#include <QRegularExpression>
 
 // std
 #include <array>
@@ -51,9 +50,20 @@ QString dateText(const QDate& date, const QLocale& locale) {
     // The language's long date without its weekday and the comma beside it:
     // "dddd, d. MMMM yyyy" becomes "d. MMMM yyyy", Arabic "dddd، d MMMM y"
     // becomes "d MMMM y", Japanese "y年M月d日dddd" becomes "y年M月d日".
-    static const QRegularExpression weekday(QStringLiteral("[,\u060C\\s]*dddd[,\u060C\\s]*"));
+    // (Without a regular expression: the start-up needs no pattern engine.)
     QString format = locale.dateFormat(QLocale::LongFormat);
-    format.remove(weekday);
+    const auto aside = [](QChar c) { return c == u',' || c == u'\u060C' || c.isSpace(); };
+    if (const qsizetype at = format.indexOf(QStringLiteral("dddd")); at >= 0) {
+        qsizetype from = at;
+        qsizetype to = at + 4;
+        while (from > 0 && aside(format.at(from - 1))) {
+            --from;
+        }
+        while (to < format.size() && aside(format.at(to))) {
+            ++to;
+        }
+        format.remove(from, to - from);
+    }
     return info::westernDigits(locale.toString(date, format.trimmed()), locale);
 }
 

@@ -12,7 +12,11 @@
 #include <QWindow>
 
 // std
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <map>
+#include <vector>
 #include <functional>
 #include <string>
 #include <sys/resource.h>
@@ -39,6 +43,16 @@ inline double msSinceLaunch(int argc, char* argv[]) {
     return -1.0;
 }
 
+// The value after the argument name ("--language ja"), or empty text.
+inline std::string argumentValue(int argc, char* argv[], const char* name) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == name) {
+            return argv[i + 1];
+        }
+    }
+    return {};
+}
+
 inline bool hasArgument(int argc, char* argv[], const char* name) {
     for (int i = 1; i < argc; ++i) {
         if (std::string(argv[i]) == name) {
@@ -63,6 +77,41 @@ inline long maxRssKiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// With "--mappings": the resident kibibytes of each file the process maps
+// (and of the heap and the anonymous rest), largest first, on stderr, so two
+// programs' memory can be told apart by what holds it.
+inline void printMappings(int argc, char* argv[]) {
+    if (!hasArgument(argc, argv, "--mappings")) {
+        return;
+    }
+    std::FILE* smaps = std::fopen("/proc/self/smaps", "r");
+    if (smaps == nullptr) {
+        return;
+    }
+    std::map<std::string, long> resident;
+    std::string current = "[anonymous]";
+    char line[4096];
+    while (std::fgets(line, sizeof line, smaps) != nullptr) {
+        long kib = 0;
+        if (std::sscanf(line, "Rss: %ld kB", &kib) == 1) {
+            resident[current] += kib;
+        } else if (const char* dash = std::strchr(line, '-');
+                   dash != nullptr && dash < std::strchr(line, ' ')) {
+            const char* path = std::strpbrk(line, "/[");
+            current = path == nullptr ? "[anonymous]" : std::string(path, std::strcspn(path, "\n"));
+        }
+    }
+    std::fclose(smaps);
+    std::vector<std::pair<long, std::string>> sorted;
+    for (const auto& [name, kib] : resident) {
+        sorted.emplace_back(kib, name);
+    }
+    std::sort(sorted.rbegin(), sorted.rend());
+    for (const auto& [kib, name] : sorted) {
+        std::fprintf(stderr, "mapping_kib=%ld %s\n", kib, name.c_str());
+    }
 }
 
 // An application that calls onFirstFrame once the watched window's first

@@ -7,9 +7,11 @@
 //                          while the window sits idle for 10 s
 //   --click                time from a card's synthetic mouse release to the
 //                          end of that card's paint, over 40 card clicks
+//   --language <code>      the language the game speaks, as its option does
 // It runs in the current folder, writing the game's files there.
 
 // own
+#include "app/Languages.h"
 #include "app/PictureBox.h"
 #include "app/Program.h"
 #include "app/Unit1.h"
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -33,9 +36,10 @@ namespace {
 
 constexpr int settleMs = 300;
 
-void reportStartup(double ms) {
-    QTimer::singleShot(settleMs, [ms] {
+void reportStartup(double ms, int argc, char* argv[]) {
+    QTimer::singleShot(settleMs, [ms, argc, argv] {
         std::printf("startup_ms=%.1f\nmaxrss_kib=%ld\n", ms, bench::maxRssKiB());
+        bench::printMappings(argc, argv);
         QApplication::quit();
     });
 }
@@ -127,7 +131,12 @@ void measureClicks(bench::App& app, TForm1& window, const game::GameState& state
 } // namespace
 
 int main(int argc, char* argv[]) {
+    i18n::Translation translation(
+        i18n::choose(QString::fromStdString(bench::argumentValue(argc, argv, "--language")),
+                     QLocale::system().uiLanguages()));
     bench::App app(argc, argv);
+    translation.install();
+    QGuiApplication::setLayoutDirection(QLocale(translation.language()).textDirection());
     Program::describeApplication();
     Program program;
     TForm1& window = program.window();
@@ -137,7 +146,7 @@ int main(int argc, char* argv[]) {
 
     app.watch(&window, [&] {
         if (bench::hasArgument(argc, argv, "--startup")) {
-            reportStartup(bench::msSinceLaunch(argc, argv));
+            reportStartup(bench::msSinceLaunch(argc, argv), argc, argv);
         } else if (bench::hasArgument(argc, argv, "--idle")) {
             QTimer::singleShot(settleMs, measureIdle);
         } else if (bench::hasArgument(argc, argv, "--click")) {
