@@ -194,6 +194,11 @@ void CommandLineTest::programBlockExitsAndIgnoresTheSizeLimitSignal() {
     game.start(gameBinary(), {QStringLiteral("--no-such-option")});
     QVERIFY(game.waitForFinished(10000));
     QCOMPARE(game.exitCode(), cli::usageError);
+    // The option decides the program's language.
+    game.start(gameBinary(),
+               {QStringLiteral("--language"), QStringLiteral("de"), QStringLiteral("-h")});
+    QVERIFY(game.waitForFinished(10000));
+    QVERIFY(game.readAllStandardOutput().contains("Zeigt diese Optionen an"));
 
     // Playing, the game ignores SIGXFSZ, so a file size limit fails a write
     // instead of ending the game.

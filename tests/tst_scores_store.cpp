@@ -388,6 +388,11 @@ void TestScoresStore::newListKeepsBackup() {
     store.newList();
     QCOMPARE(readAll((m_dir + "highscore2.txt")), odd);
     QCOMPARE(readAll((m_dir + "highscore.txt")), freshBytes());
+    // Every list the other actions read is kept: up to 4 MiB.
+    const QByteArray big = odd + QByteArray((4 << 20) - odd.size(), ' ');
+    QVERIFY(writeAll((m_dir + "highscore.txt"), big));
+    store.newList();
+    QCOMPARE(readAll((m_dir + "highscore2.txt")), big);
 }
 
 void TestScoresStore::newListFailsWhenBackupCannotBeWritten() {

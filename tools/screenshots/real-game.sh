@@ -2,17 +2,19 @@
 # Plays one whole game of the real program (build-dev/kestrelon-memory) on a
 # virtual X display and keeps a screenshot of its window with the list shown:
 #   real-game.sh OUT.png [--language CODE] [--font FAMILY] [--dpi N]
-#                [--scale S] [--name NAME]
+#                [--scale S] [--name NAME] [--list FILE]
 # --font makes FAMILY fontconfig's sans-serif (the setup installs Noto Sans,
 # which is sans-serif without it, DejaVu Sans and Liberation Sans); --dpi and
 # --scale set QT_FONT_DPI and QT_SCALE_FACTOR. The folder holds a list of
-# twelve names in six scripts before the game, so the list shows them all.
+# twelve names in six scripts before the game, so the list shows them all, or
+# the list FILE; the list after the game is kept beside OUT.png as
+# OUT.highscore.txt.
 # Needs xvfb, xdotool, imagemagick and python3-pil (scripts/setup.sh).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 out="$(realpath -m "${1:?real-game.sh: name the screenshot file first}")"
 shift
-language=en font="" dpi=96 scale=1 name="Zoë Ng"
+language=en font="" dpi=96 scale=1 name="Zoë Ng" list=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --language) language="$2" ;;
@@ -20,6 +22,7 @@ while [ $# -gt 0 ]; do
     --dpi) dpi="$2" ;;
     --scale) scale="$2" ;;
     --name) name="$2" ;;
+    --list) list="$(realpath "$2")" ;;
     *) echo "real-game.sh: unknown option $1" >&2; exit 2 ;;
     esac
     shift 2
@@ -41,6 +44,9 @@ printf '%s\r\n' \
     "10 Eve                     00:02:40 09.12.2026  200" \
     "11 Flo                     00:02:50 09.12.2026  201" \
     "12 Gus                     00:03:00 09.12.2026  202" >"$work/highscore.txt"
+if [ -n "$list" ]; then
+    cp "$list" "$work/highscore.txt"
+fi
 fonts=()
 if [ -n "$font" ]; then
     cat >"$work/fonts.conf" <<CONF
@@ -65,7 +71,10 @@ convert "$OUT" -crop "$geometry+0+0" +repage "$OUT"
 kill "$game"
 PLAY
 cd "$work"
-PLAYER="$here/tools/screenshots/play-real-game.py" NAME="$name" OUT="$out" SCALE="$scale" RTL="$rtl" \
+# Qt scales the whole window with the font's dots per inch.
+pixels="$(awk -v s="$scale" -v d="$dpi" 'BEGIN { print s * d / 96 }')"
+PLAYER="$here/tools/screenshots/play-real-game.py" NAME="$name" OUT="$out" SCALE="$pixels" RTL="$rtl" \
     xvfb-run -a -s "-screen 0 2600x2000x24" bash "$work/play.sh" \
     env "${fonts[@]}" QT_FONT_DPI="$dpi" QT_SCALE_FACTOR="$scale" LANGUAGE="$language" \
     QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="qt.multimedia*=false" "$here/build-dev/kestrelon-memory"
+cp "$work/highscore.txt" "${out%.png}.highscore.txt"
