@@ -109,10 +109,6 @@ void showHeading(QLabel* label, const QTableWidget* grid) {
         static_cast<int>(heading.size() - scores::headingWords().last().translated.size()));
 }
 
-bool fitsLatin1(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xff; });
-}
-
 // The ranked lines as the side list shows them in its fixed-width font. A
 // name in another script stands in its own bidirectional isolate, so an
 // Arabic name cannot draw the time or the clicks into its run, and the names
@@ -130,13 +126,14 @@ QString sideListText(const QString& rankedText, const QFont& font) {
         return field;
     };
     if (std::all_of(lines.cbegin(), lines.cend(),
-                    [&name](const QString& line) { return fitsLatin1(name(line)); })) {
+                    [&name](const QString& line) { return scores::fitsLatin1(name(line)); })) {
         return rankedText;
     }
     const QFontMetricsF metrics(font);
     const qreal cell = metrics.horizontalAdvance(QLatin1Char(' '));
     const auto cells = [&](const QString& text) {
-        return fitsLatin1(text) ? int(text.size()) : qRound(metrics.horizontalAdvance(text) / cell);
+        return scores::fitsLatin1(text) ? int(text.size())
+                                        : qRound(metrics.horizontalAdvance(text) / cell);
     };
     int width = 24;
     for (const QString& line : lines)
@@ -145,8 +142,9 @@ QString sideListText(const QString& rankedText, const QFont& font) {
     for (qsizetype i = 1; i < lines.size(); ++i) {
         QString& line = lines[i];
         const QString shown = name(line);
-        const QString isolated =
-            fitsLatin1(shown) ? shown : QChar(0x2068) + shown + QChar(0x2069); // FSI ... PDI
+        const QString isolated = scores::fitsLatin1(shown)
+                                     ? shown
+                                     : QChar(0x2068) + shown + QChar(0x2069); // FSI ... PDI
         line = scores::columns(line, 1, 3) + isolated + QString(width - cells(shown), u' ') +
                scores::midCharacters(line, 27);
     }

@@ -48,6 +48,10 @@ QString midCharacters(const QString& text, qsizetype first, qsizetype count) {
     return text.mid(starts.at(first), starts.at(last) - starts.at(first));
 }
 
+bool fitsLatin1(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xff; });
+}
+
 QString fitCharacters(const QString& text, qsizetype width) {
     const QString cut = leftCharacters(text, width);
     return cut + QString(width - characterCount(cut), QLatin1Char(' '));

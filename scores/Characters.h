@@ -21,6 +21,10 @@ inline QString leftCharacters(const QString& text, qsizetype count) {
     return midCharacters(text, 0, count);
 }
 
+// True when every character of text is one of Latin-1's, as every name an
+// earlier version kept.
+bool fitsLatin1(const QString& text);
+
 // text cut to width characters, or filled with blanks on the right.
 QString fitCharacters(const QString& text, qsizetype width);
 

@@ -1,5 +1,6 @@
 // own
 #include "scores/TextFile.h"
+#include "scores/Characters.h"
 #include "platform/GameError.h"
 
 // Qt
@@ -8,6 +9,7 @@
 
 // std
 #include <algorithm>
+#include <utility>
 
 namespace scores {
 
@@ -27,7 +29,8 @@ bool isAscii(const QByteArray& bytes) {
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
 }
 
-// Gathers lines from 8-bit text fed in pieces, and tells whether anything
+// Gathers lines from a file's bytes fed in pieces (8-bit text or UTF-8,
+// decided once all are in), and tells whether anything
 // but blanks and line ends follows the lines it wants.
 class LineCollector {
   public:
@@ -156,9 +159,7 @@ QByteArray encodeLines(const QStringList& lines) {
             bytes += (utf8 ? line.toUtf8() : line.toLatin1()) + "\r\n";
         return bytes;
     };
-    const bool latin1 = std::all_of(lines.cbegin(), lines.cend(), [](const QString& line) {
-        return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.unicode() <= 0xff; });
-    });
+    const bool latin1 = std::all_of(lines.cbegin(), lines.cend(), fitsLatin1);
     if (latin1) {
         // 8-bit text that would read back as UTF-8 ("Ã©" for an "é") is
         // written as UTF-8 instead, so it reads back as it was.
