@@ -32,6 +32,8 @@ void TForm1::versin1Click() {
     Label6->show();
     Label6->raise();
     Label6->setText(info::versionText());
+    // As tall as the text needs in the window's font, and at least as before.
+    Label6->resize(Label6->width(), qMax(124, Label6->heightForWidth(Label6->width())));
 }
 
 void TForm1::designer1Click() {
