@@ -20,6 +20,17 @@ namespace {
 
 const QString folder = QStringLiteral(":/i18n");
 
+// Qt's own texts the window shows: the message box's button and the name
+// box's menu. Qt has no translation of them for several of the game's
+// languages (Hindi, Thai, Swedish, ...), so the game's catalogs carry them
+// for every language; Qt's own translation, where there is one, comes first.
+[[maybe_unused]] const char* const qtWindowTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),   QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),   QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),  QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+};
+
 void needCatalogs() {
     [[maybe_unused]] static const bool registered = registerCatalogs();
 }

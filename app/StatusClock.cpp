@@ -59,6 +59,13 @@ QString dateText(const QDate& date, const QLocale& locale) {
         while (from > 0 && aside(format.at(from - 1))) {
             --from;
         }
+        // A word of the weekday's written onto it goes too (Thai's "ที่").
+        const auto ofWeekday = [](QChar c) {
+            return c.unicode() > 0x7f && (c.isLetter() || c.isMark());
+        };
+        while (to < format.size() && ofWeekday(format.at(to))) {
+            ++to;
+        }
         while (to < format.size() && aside(format.at(to))) {
             ++to;
         }

@@ -15,7 +15,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +36,7 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -72,6 +75,21 @@ class NameEdit : public QLineEdit {
             return;
         }
         QLineEdit::keyPressEvent(event);
+    }
+
+    // The standard menu without its submenu of direction controls: the name
+    // drops them when it is taken.
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+        for (QAction* action : menu->actions()) {
+            if (action->menu() != nullptr) {
+                menu->removeAction(action);
+            }
+        }
+        if (!menu->actions().isEmpty() && menu->actions().last()->isSeparator()) {
+            menu->removeAction(menu->actions().last());
+        }
+        menu->exec(event->globalPos());
     }
 
   private:

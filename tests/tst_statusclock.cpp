@@ -108,6 +108,7 @@ void TstStatusClock::dateInTheLanguage_data() {
     QTest::newRow("ar") << QLocale(QLocale::Arabic)
                         << QStringLiteral("5 \u0645\u0627\u0631\u0633 2027");
     QTest::newRow("ja") << QLocale(QLocale::Japanese) << QStringLiteral("2027年3月5日");
+    QTest::newRow("th") << QLocale(QLocale::Thai) << QStringLiteral("5 มีนาคม 2027");
 }
 
 void TstStatusClock::dateInTheLanguage() {

@@ -33,6 +33,44 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;تراجع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>أ&amp;عد</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قصّ</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>ا&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>أل&amp;صق</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>احذف</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>حدّد الكلّ</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

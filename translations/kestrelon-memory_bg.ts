@@ -33,6 +33,44 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отмяна</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>По&amp;втаряне</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Изрязване</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копиране</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Поставяне</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Изтриване</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Избиране на всичко</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Добре</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -33,6 +33,44 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>আগের অবস্থায় ফেরান (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>আবার করুন (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>কাটুন (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>কপি করুন (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>পেস্ট করুন (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>মুছে ফেলুন</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>সব নির্বাচন করুন</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

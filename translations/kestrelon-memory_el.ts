@@ -33,6 +33,44 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Αναίρεση</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Επανάληψη</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Αποκο&amp;πή</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Α&amp;ντιγραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Επι&amp;κόλληση</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
@@ -597,7 +635,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>date</source>
-        <translation>Ημερομηνία</translation>
+        <translation>Ημ/νία</translation>
     </message>
     <message>
         <source>clicks</source>

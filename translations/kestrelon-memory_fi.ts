@@ -33,6 +33,44 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Kumoa</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Tee uudelleen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>L&amp;eikkaa</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>K&amp;opioi</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Liitä</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Valitse kaikki</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

@@ -33,6 +33,44 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Atsaukt</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Atatsaukt</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Izgriez&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopēt</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Ielīmēt</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Dzēst</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Izvēlēties visu</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Labi</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>

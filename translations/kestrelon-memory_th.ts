@@ -33,6 +33,44 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>เลิกทำ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>ทำซ้ำ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>ตัด(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>คัดลอก(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>วาง(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Pairs found</source>
@@ -428,10 +466,10 @@ Try &apos;%1 --help&apos; for the options.
          Have much pleasure.</source>
         <translation>ถึงผู้เล่นที่รัก
          ถ้าคุณชอบเกมนี้
-         คุณช่วยสนับสนุน
+         ก็ช่วยสนับสนุน
          %1
          เพื่อให้มีเกมฟรีสำหรับคอมพิวเตอร์
-         และมือถือออกมาอีกมากมายได้
+         และมือถือออกมาอีกมากมาย
          ร่วมบริจาคได้ที่บัญชี
          %2
          ขอให้สนุกกับการเล่นนะ!</translation>
