@@ -1,6 +1,7 @@
 // Plays a fixed game in a throw-away working directory and saves pictures of
 // the main window, board.png mid-game and ending.png after the last pair, and
-// with --boxes of two message boxes, instructions.png and donation.png. The
+// with --boxes of two message boxes, instructions.png and donation.png, and of
+// the version's panel, version.png. The
 // window speaks the user's language, as the game does (LANGUAGE=de ...), and
 // is mirrored under a right-to-left one.
 //
@@ -207,6 +208,12 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         QTextStream(stdout) << "wrote " << out.filePath(name) << '\n';
+    }
+    // The version's panel, over the side panel.
+    window.versin1Click();
+    settle(100);
+    if (!save(window, out, QStringLiteral("version.png"))) {
+        return 1;
     }
     window.close();
     return 0;
