@@ -142,7 +142,9 @@ QLocale textLocale() {
 
 QLocale textLocale(const QLocale& spoken, const QLocale& player) {
     const bool same = player.language() == spoken.language() && player.script() == spoken.script();
-    return same ? player : spoken;
+    // By name: the system's own locale object takes month names and digits
+    // from the C library's settings, which may be another language's.
+    return same ? QLocale(player.name()) : spoken;
 }
 
 QString westernDigits(QString text, const QLocale& locale) {
