@@ -383,10 +383,17 @@ void TForm1::layoutControls() {
     const int promptHeight = lineHeight(prompt, 24, true);
     place(Label3, Margin, belowBoard + 24, BoardWidth, promptHeight);
     const int nameTop = belowBoard + 28 + promptHeight;
-    const int nameHeight = std::max({lineHeight(Label2->font(), 28, true),
-                                     Edit1->sizeHint().height(), Panel1->sizeHint().height()});
+    // The box and the button by their text, not by the style's least button
+    // size, so the button keeps its width where its word fits.
+    QFont bold = Panel1->font();
+    bold.setBold(true);
+    const int boxHeight = QFontMetrics(Edit1->font()).height() + 8;
+    const int buttonHeight = QFontMetrics(bold).height() + 8;
+    const int nameHeight =
+        std::max({lineHeight(Label2->font(), 28, true), boxHeight, buttonHeight});
+    const int okWidth = qMax(64, QFontMetrics(bold).horizontalAdvance(Panel1->text()) + 16);
     place(Edit1, Margin, nameTop, 240, nameHeight);
-    place(Panel1, Margin + 248, nameTop, qMax(64, Panel1->sizeHint().width()), nameHeight);
+    place(Panel1, Margin + 248, nameTop, okWidth, nameHeight);
     // The result line shares the name entry's row; the two are never shown
     // together, and clicks pass through the line to the name box.
     place(Label2, Margin, nameTop, BoardWidth, nameHeight);
