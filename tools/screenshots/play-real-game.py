@@ -4,7 +4,7 @@
 # remembers their faces by their pixels, finds all pairs, waits for the list
 # and takes a screenshot of the screen. Run by real-game.sh.
 # Usage: play-real-game.py NAME OUT.png [SCALE] [--rtl]
-import subprocess, sys, time, hashlib
+import subprocess, sys, time
 from PIL import Image
 name, out = sys.argv[1], sys.argv[2]
 import os
@@ -43,16 +43,23 @@ def center(k):
     if rtl: x = 1076 - x
     return wx + int(x * scale), top0 + int((8 + row * 74 + 34) * scale)
 def face(k):
+    # A coarse picture of the card's middle: the same face at another place
+    # of a fractionally scaled window differs in a few pixels, not in this.
     x, y = center(k)
     h = int(20 * scale)
-    return hashlib.md5(shot().crop((x - h, y - h, x + h, y + h)).tobytes()).hexdigest()
+    small = shot().crop((x - h, y - h, x + h, y + h)).resize((6, 6), Image.BILINEAR)
+    return [v for pixel in small.getdata() for v in pixel]
+
+
+def same(a, b):
+    return max(abs(x - y) for x, y in zip(a, b)) < 24
 def click(k):
     x, y = center(k)
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
 # the name
 subprocess.run(["xdotool", "windowfocus", wid])
 ex = wx + int((1076 - 100 if rtl else 100) * scale)
-for y in range(top0 + int(330 * scale), top0 + int(520 * scale)):
+for y in range(top0 + int(340 * scale), top0 + int(520 * scale)):
     if all(img.getpixel((ex + d, y))[:3] == (255, 255, 255) for d in range(0, 20)):
         subprocess.run(["xdotool", "mousemove", str(ex), str(y + int(6 * scale)), "click", "1"])
         break
@@ -60,25 +67,36 @@ time.sleep(0.3)
 subprocess.run(["xdotool", "type", "--delay", "30", name])
 subprocess.run(["xdotool", "key", "Return"])
 time.sleep(0.5)
-known = {}
+known = {}  # position -> face, for the cards seen and not yet found
 found = set()
+
+
+def seen(f, other_than):
+    for j, g in known.items():
+        if j != other_than and j not in found and same(f, g):
+            return j
+    return None
+
+
 for k in range(1, 37):
     if k in found: continue
     click(k); time.sleep(0.15); f = face(k)
-    if f in known and known[f] != k and known[f] not in found:
-        j = known[f]; click(j); time.sleep(0.8); found |= {j, k}; continue
-    known[f] = k
-    # second card: the next unknown one
+    j = seen(f, k)
+    if j is not None:
+        click(j); time.sleep(0.8); found |= {j, k}; continue
+    known[k] = f
+    # second card: the next one not found yet
     n = k + 1
     while n in found: n += 1
     if n > 36: break
     click(n); time.sleep(0.15); g = face(n)
     time.sleep(0.9)
-    if g == f: found |= {k, n}; continue
-    if g in known and known[g] != n and known[g] not in found:
-        click(n); time.sleep(0.15); click(known[g]); time.sleep(0.9); found |= {n, known[g]}
+    if same(g, f): found |= {k, n}; continue
+    j = seen(g, n)
+    if j is not None and j != k:
+        click(n); time.sleep(0.15); click(j); time.sleep(0.9); found |= {n, j}
     else:
-        known[g] = n
+        known[n] = g
 time.sleep(3.5)
 shot().save(out)
 os.remove(CUR)
