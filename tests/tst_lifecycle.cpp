@@ -393,6 +393,8 @@ void LifecycleTest::dataFilesDoNotFollowTheLanguage_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::newRow("de") << "de" << QLocale(QLocale::German, QLocale::Germany);
     QTest::newRow("ar, right to left") << "ar" << QLocale(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("he, right to left") << "he" << QLocale(QLocale::Hebrew, QLocale::Israel);
+    QTest::newRow("fa, its own digits") << "fa" << QLocale(QLocale::Persian, QLocale::Iran);
 }
 
 void LifecycleTest::dataFilesDoNotFollowTheLanguage() {
