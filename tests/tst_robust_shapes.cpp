@@ -232,6 +232,12 @@ void RobustShapesTest::hostileShapes_data() {
         {Shape::LinkedLock, lock, Step::Show, {}, After::Removed},
         {Shape::OldLeftover, QStringLiteral("me.bmp.Ab12Cd"), Step::StartUp, {}, After::Removed},
         {Shape::NewLeftover, QStringLiteral("img19.bmp.Ab12Cd"), Step::StartUp, {}, After::Kept},
+        {Shape::ForeignLeftover,
+         QStringLiteral("img20.bmp.Ab12Cd"),
+         Step::StartUp,
+         {},
+         After::Kept},
+        {Shape::LeftoverFifo, QStringLiteral("me.bmp.Ab12Cd"), Step::StartUp, {}, After::Kept},
         {Shape::ReadOnlyDir, listName, Step::Show, QStringLiteral("cannot write"), After::Kept},
     };
     const char* steps[] = {"start-up", "new game", "card turn", "OK", "show",

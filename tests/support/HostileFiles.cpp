@@ -451,6 +451,10 @@ QString shapeName(Shape shape) {
         return QStringLiteral("old leftover");
     case Shape::NewLeftover:
         return QStringLiteral("fresh leftover");
+    case Shape::ForeignLeftover:
+        return QStringLiteral("another user's old leftover");
+    case Shape::LeftoverFifo:
+        return QStringLiteral("old FIFO with a leftover's name");
     case Shape::ReadOnlyDir:
         return QStringLiteral("read-only folder");
     case Shape::LimitNoRoom:
@@ -535,11 +539,17 @@ bool plant(Shape shape, const QString& path, const QString& outside, const QByte
         return ::chmod(QFile::encodeName(outside).constData(), 0600) == 0 &&
                ::link(QFile::encodeName(outside).constData(), native.constData()) == 0;
     case Shape::OldLeftover:
-    case Shape::NewLeftover: {
+    case Shape::NewLeftover:
+    case Shape::ForeignLeftover:
+    case Shape::LeftoverFifo: {
         const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
-        return writeAll(path, "half") &&
-               (shape == Shape::NewLeftover ||
-                ::utimensat(AT_FDCWD, native.constData(), hourAgo, 0) == 0);
+        const bool made =
+            shape == Shape::LeftoverFifo
+                ? ::mkfifo(native.constData(), 0600) == 0
+                : writeAll(path, "half") && (shape != Shape::ForeignLeftover || ::geteuid() != 0 ||
+                                             ::chown(native.constData(), 65534, 65534) == 0);
+        return made && (shape == Shape::NewLeftover ||
+                        ::utimensat(AT_FDCWD, native.constData(), hourAgo, 0) == 0);
     }
     case Shape::SizeLimit:
     case Shape::Vanished:

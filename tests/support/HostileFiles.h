@@ -70,21 +70,23 @@ enum class Shape {
     Fifo,
     Socket,
     Folder,
-    SizeLimit,   // the process may write no file past a few kilobytes
-    HugeSparse,  // a file of many gigabytes, nearly all of it a hole
-    Vanished,    // the working folder is removed before the game starts
-    UnknownLock, // a fresh lock file that names no process
-    FullDisk,    // the folder is a small file system of its own, filled up
-    LinkToList,  // a link to the game's own highscore.txt beside it
-    ForeignLock, // a lock file of a dead process, owned by another user (when root)
-    CrOnlyList,  // the list planted with lines ending in CR alone
-    PaddedList,  // the list planted with thousands of blanks after every line
-    SetIdMode,   // a data file of mode 6751 (set-id, sticky bits, execute)
-    LinkedLock,  // a lock file that is a hard link to the private victim outside
-    OldLeftover, // a temporary file of a game killed an hour ago
-    NewLeftover, // a temporary file a running game may be writing
-    ReadOnlyDir, // the folder's own file system, made read-only
-    LimitNoRoom, // a file size limit on a disk with 16 KiB left
+    SizeLimit,       // the process may write no file past a few kilobytes
+    HugeSparse,      // a file of many gigabytes, nearly all of it a hole
+    Vanished,        // the working folder is removed before the game starts
+    UnknownLock,     // a fresh lock file that names no process
+    FullDisk,        // the folder is a small file system of its own, filled up
+    LinkToList,      // a link to the game's own highscore.txt beside it
+    ForeignLock,     // a lock file of a dead process, owned by another user (when root)
+    CrOnlyList,      // the list planted with lines ending in CR alone
+    PaddedList,      // the list planted with thousands of blanks after every line
+    SetIdMode,       // a data file of mode 6751 (set-id, sticky bits, execute)
+    LinkedLock,      // a lock file that is a hard link to the private victim outside
+    OldLeftover,     // a temporary file of a game killed an hour ago
+    NewLeftover,     // a temporary file a running game may be writing
+    ForeignLeftover, // an hour-old temporary file of another user's game (when root)
+    LeftoverFifo,    // an hour-old FIFO bearing a temporary file's name
+    ReadOnlyDir,     // the folder's own file system, made read-only
+    LimitNoRoom,     // a file size limit on a disk with 16 KiB left
 };
 QString shapeName(Shape shape);
 
