@@ -5,7 +5,9 @@
 #include "app/PictureBox.h"
 #include "app/Program.h"
 #include "assets/AssetFiles.h"
+#include "platform/FolderLock.h"
 #include "support/GameHarness.h"
+#include "support/HostileFiles.h"
 
 // Qt
 #include <QDir>
@@ -37,6 +39,8 @@ class LifecycleTest : public QObject {
     void endingRunsOncePerGame();
     void damagedCounterDoesNotStopStartUp();
     void everyRunDealsAnew();
+    void anotherGameIsWaitedForPatiently_data();
+    void anotherGameIsWaitedForPatiently();
     void dataFilesDoNotFollowTheLanguage_data();
     void dataFilesDoNotFollowTheLanguage();
 
@@ -386,6 +390,32 @@ void LifecycleTest::everyRunDealsAnew() {
     Program second;
     QDir::setCurrent(previous);
     QVERIFY(second.state().cards != first);
+}
+
+void LifecycleTest::anotherGameIsWaitedForPatiently_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("the ending waits for the list") << "highscore.txt";
+    QTest::newRow("a new game waits for the counter") << "nog.txt";
+}
+
+void LifecycleTest::anotherGameIsWaitedForPatiently() {
+    QFETCH(QString, file);
+    GameHarness h;
+    // Another game in the folder holds the file for a minute, then lets go.
+    std::optional<safefile::FolderLock> other;
+    other.emplace(hostile::folderAt(h.dir() + u'/'), file, h.fakes.pause);
+    h.fakes.pause.at(h.fakes.pause.now() + 60'000, [&other] { other.reset(); });
+    if (file == u"nog.txt"_qs) {
+        h.window().start1Click();
+        QCOMPARE(h.read(file), QByteArray("   2\r\n"));
+    } else {
+        h.findAllPairs();
+        QVERIFY(h.read(file).startsWith("1  "));
+        QVERIFY(h.read(file).contains(" 36\r\n"));
+    }
+    QVERIFY(h.fakes.pause.now() >= 60'000);
+    QCOMPARE(h.fakes.dialogs.shown.size(), 0);
+    QVERIFY(!h.window().statusText(0).contains(file));
 }
 
 void LifecycleTest::dataFilesDoNotFollowTheLanguage_data() {
