@@ -15,12 +15,14 @@
 // Qt
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 // std
 #include <grp.h>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
 
@@ -493,9 +495,11 @@ void TestScoresStore::secondLockWaitsForTheFirst() {
 void TestScoresStore::stickySharedFolder_data() {
     QTest::addColumn<int>("mode");      // of the files another user owns; < 0: with a second link
     QTest::addColumn<QString>("cause"); // "" when both are rewritten in place
-    QTest::newRow("writable for the player") << 0666 << "";
-    QTest::newRow("not writable for the player") << 0644 << "sticky bit";
-    QTest::newRow("a second link") << -0666 << "sticky bit";
+    QTest::addColumn<int>("limit");     // the player's file size limit in bytes, 0 for none
+    QTest::newRow("writable for the player") << 0666 << "" << 0;
+    QTest::newRow("not writable for the player") << 0644 << "sticky bit" << 0;
+    QTest::newRow("a second link") << -0666 << "sticky bit" << 0;
+    QTest::newRow("a file size limit below the list") << 0666 << "file size limit" << 100;
 }
 
 void TestScoresStore::stickySharedFolder() {
@@ -504,10 +508,13 @@ void TestScoresStore::stickySharedFolder() {
         QSKIP("needs root to act as a second user");
     QFETCH(int, mode);
     QFETCH(QString, cause);
+    QFETCH(int, limit);
     const QString shared = m_dir + "shared/";
+    // Longer than the list written in its place: nothing of it may stay.
+    const QByteArray planted = freshBytes() + QByteArray(100, ' ') + "\r\n";
     QVERIFY(QDir().mkdir(shared) && ::chmod(QFile::encodeName(m_dir).constData(), 0755) == 0 &&
             ::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
-    QVERIFY(writeAll(shared + "highscore.txt", freshBytes()) &&
+    QVERIFY(writeAll(shared + "highscore.txt", planted) &&
             writeAll(shared + "nog.txt", "  41\r\n"));
     for (const char* file : {"highscore.txt", "nog.txt"})
         QVERIFY(::chmod(QFile::encodeName(shared + file).constData(), mode_t(qAbs(mode))) == 0);
@@ -518,6 +525,10 @@ void TestScoresStore::stickySharedFolder() {
     if (child == 0) { // the second player, nobody, counts a game and finishes one
         if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(2);
+        const rlimit small{rlim_t(limit), rlim_t(limit)};
+        safefile::ignoreFileSizeSignal();
+        if (limit > 0 && ::setrlimit(RLIMIT_FSIZE, &small) != 0)
+            ::_exit(3);
         const safefile::Folder folder = hostile::folderAt(shared);
         FakeClock clock;
         FakePause pause(clock);
@@ -531,9 +542,18 @@ void TestScoresStore::stickySharedFolder() {
     int status = -1;
     QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status));
     QCOMPARE(QFileInfo(shared + "highscore.txt").ownerId(), 0u);
-    QCOMPARE(readAll(shared + "highscore.txt").contains("Ann"), cause.isEmpty());
-    if (cause.isEmpty())
+    const QByteArray list = readAll(shared + "highscore.txt");
+    QCOMPARE(list.contains("Ann"), cause.isEmpty());
+    // Rewritten whole in place, or left byte for byte; no temporary file stays.
+    if (cause.isEmpty()) {
+        QCOMPARE(list.count("\r\n"), 12);
+        QVERIFY(!list.contains(QByteArray(100, ' ')));
         QCOMPARE(readAll(shared + "nog.txt"), QByteArray("  42\r\n"));
+    } else {
+        QCOMPARE(list, planted);
+    }
+    const QStringList left = QDir(shared).entryList(QDir::Files | QDir::System);
+    QCOMPARE(left.filter(QRegularExpression("[.][A-Za-z0-9]{6}$")), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestScoresStore)
