@@ -402,8 +402,9 @@ void LifecycleTest::anotherGameIsWaitedForPatiently() {
     QFETCH(QString, file);
     GameHarness h;
     // Another game in the folder holds the file for a minute, then lets go.
+    const safefile::Folder folder = hostile::folderAt(h.dir() + u'/');
     std::optional<safefile::FolderLock> other;
-    other.emplace(hostile::folderAt(h.dir() + u'/'), file, h.fakes.pause);
+    other.emplace(folder, file, h.fakes.pause);
     h.fakes.pause.at(h.fakes.pause.now() + 60'000, [&other] { other.reset(); });
     if (file == u"nog.txt"_qs) {
         h.window().start1Click();
