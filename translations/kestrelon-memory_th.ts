@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>ไม่มีค่าหลัง “%1”</translation>
+        <translation>ต้องระบุค่าหลัง “%1”</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>มีค่าที่ไม่คาดคิดหลัง “%1”</translation>
+        <translation>ไม่ต้องระบุค่าหลัง “%1”</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -36,23 +36,23 @@
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>เลิกทำ(&amp;U)</translation>
+        <translation>เลิกทำ (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>ทำซ้ำ(&amp;R)</translation>
+        <translation>ทำซ้ำ (&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>ตัด(&amp;T)</translation>
+        <translation>ตัด (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>คัดลอก(&amp;C)</translation>
+        <translation>คัดลอก (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>วาง(&amp;P)</translation>
+        <translation>วาง (&amp;P)</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Start time and ranked list</source>
-        <translation>เวลาเริ่มและตารางคะแนนสูงสุดที่เรียงแล้ว</translation>
+        <translation>เวลาเริ่มเกมและตารางคะแนนสูงสุด</translation>
     </message>
     <message>
         <source>Free memory</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Ranking by (T time, C clicks)</source>
-        <translation>เรียงตาม (ว เวลา / ค คลิก)</translation>
+        <translation>เรียงตาม (ว คือเวลา ค คือจำนวนคลิก)</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>&amp;New list</source>
-        <translation>เริ่มตารางคะแนนสูงสุดใหม่ (&amp;N)</translation>
+        <translation>สร้างตารางคะแนนสูงสุดใหม่ (&amp;N)</translation>
     </message>
     <message>
         <source>Sound o&amp;n</source>
@@ -174,11 +174,11 @@
     </message>
     <message>
         <source>&amp;Publisher&apos;s web site</source>
-        <translation>เว็บไซต์ผู้จัดจำหน่าย (&amp;P)</translation>
+        <translation>เว็บไซต์ผู้เผยแพร่ (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Mail to the publisher</source>
-        <translation>ส่งอีเมลถึงผู้จัดจำหน่าย (&amp;M)</translation>
+        <translation>ส่งอีเมลถึงผู้เผยแพร่ (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Show high scores</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation>คะแนนสูงสุด (&amp;H)</translation>
+        <translation>ตารางคะแนนสูงสุด (&amp;H)</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
@@ -218,11 +218,11 @@
     </message>
     <message>
         <source>The game cannot write into its folder %1 (%2), so it counts no game in nog.txt and keeps no result in highscore.txt there; it shows the list as it is.</source>
-        <translation>เกมเขียนลงโฟลเดอร์ของตัวเอง %1 ไม่ได้ (%2) จึงไม่นับเกมใน nog.txt และไม่เก็บผลการเล่นใน highscore.txt ที่นั่น แต่จะแสดงตารางคะแนนสูงสุดตามที่มีอยู่</translation>
+        <translation>เขียนลงในโฟลเดอร์ของเกม %1 ไม่ได้ (%2) เกมจึงไม่นับจำนวนเกมใน nog.txt และไม่เก็บผลการเล่นไว้ใน highscore.txt ในโฟลเดอร์นั้น แต่จะแสดงตารางคะแนนสูงสุดตามที่มีอยู่</translation>
     </message>
     <message>
         <source>The game cannot use its folder: %1. It shows its built-in pictures and writes nothing, so no result of this run is kept.</source>
-        <translation>เกมใช้โฟลเดอร์ของตัวเองไม่ได้: %1 เกมจะแสดงรูปที่มีมาในตัวและไม่บันทึกอะไรเลย ผลการเล่นครั้งนี้จึงจะไม่ถูกเก็บไว้</translation>
+        <translation>ใช้โฟลเดอร์ของเกมไม่ได้: %1 เกมจะแสดงรูปที่มีมาในตัว และจะไม่บันทึกอะไรเลย รวมถึงผลการเล่นครั้งนี้ด้วย</translation>
     </message>
     <message>
         <source>The pictures could not be written into %1, so the game shows its built-in copies.
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>%1. The result was not saved.</source>
-        <translation>%1 จึงไม่ได้บันทึกผลการเล่นไว้</translation>
+        <translation>%1 ผลการเล่นครั้งนี้จึงไม่ได้บันทึกไว้</translation>
     </message>
 </context>
 <context>
@@ -398,7 +398,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; the game takes none but its options.</source>
-        <translation>มีอาร์กิวเมนต์ที่ไม่คาดคิด “%1” เกมรับได้เฉพาะตัวเลือกของตัวเองเท่านั้น</translation>
+        <translation>ไม่รับอาร์กิวเมนต์ “%1” เกมรับได้เฉพาะตัวเลือกของเกมเท่านั้น</translation>
     </message>
 </context>
 <context>
@@ -439,7 +439,7 @@ Try &apos;%1 --help&apos; for the options.
 5. ถ้าอยากเล่นอีก ให้คลิก “เริ่มเกม”
    ถ้าจะเลิกเล่น ให้คลิก “ออก”
 6. เรียงตารางคะแนนสูงสุดตามเวลาหรือตามจำนวนคลิกได้
-   ที่มุมขวาบนจะเห็น ว (เวลา) หรือ ค (คลิก)
+   ใกล้มุมขวาบนจะเห็น ว (เวลา) หรือ ค (คลิก)
    ขอให้สนุกกับการเล่นนะ!</translation>
     </message>
     <message>
@@ -505,7 +505,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>start : %1</source>
-        <translation>เริ่ม: %1</translation>
+        <translation>เวลาเริ่มเกม: %1</translation>
     </message>
 </context>
 <context>
@@ -614,7 +614,7 @@ Try &apos;%1 --help&apos; for the options.
     <name>scores</name>
     <message>
         <source>The game counter %1 holds &quot;%2&quot;, which is not a number; counting starts again at 1.</source>
-        <translation>ตัวนับเกม %1 มีค่า “%2” ซึ่งไม่ใช่ตัวเลข จึงเริ่มนับใหม่ที่ 1</translation>
+        <translation>ตัวนับจำนวนเกม %1 มีค่า “%2” ซึ่งไม่ใช่ตัวเลข จึงเริ่มนับใหม่ที่ 1</translation>
     </message>
     <message>
         <source>game no: %1</source>
@@ -622,7 +622,7 @@ Try &apos;%1 --help&apos; for the options.
     </message>
     <message>
         <source>finish: %1 | total time: %2 | clicks: %3</source>
-        <translation>จบ: %1 | เวลารวม: %2 | คลิก: %3</translation>
+        <translation>เวลาจบเกม: %1 | เวลารวม: %2 | คลิก: %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -650,7 +650,7 @@ Try &apos;%1 --help&apos; for the options.
     <message numerus="yes">
         <source>it holds more than %n bytes, far more than a list; move it away to start a new list</source>
         <translation>
-            <numerusform>ไฟล์มีขนาดเกิน %n ไบต์ ใหญ่กว่าตารางคะแนนสูงสุดไปมาก ย้ายไฟล์ไปไว้ที่อื่นเพื่อเริ่มตารางคะแนนสูงสุดใหม่</numerusform>
+            <numerusform>ไฟล์มีขนาดเกิน %n ไบต์ ใหญ่กว่าตารางคะแนนสูงสุดไปมาก ย้ายไฟล์ไปไว้ที่อื่นเพื่อสร้างตารางคะแนนสูงสุดใหม่</numerusform>
         </translation>
     </message>
 </context>
