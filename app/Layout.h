@@ -8,7 +8,6 @@
 
 // std
 #include <array>
-#include <numeric>
 #include <tuple>
 
 // The window's measures and colours, in one place: the board of cards, the
@@ -47,7 +46,6 @@ constexpr int GridRows = scores::maxEntries;
 constexpr int GridColumns = static_cast<int>(std::tuple_size_v<scores::Row>);
 constexpr int GridRowHeight = 22;
 constexpr std::array<int, GridColumns> GridColumnWidths{30, 200, 100, 100, 35};
-constexpr int GridWidth = std::accumulate(GridColumnWidths.begin(), GridColumnWidths.end(), 0);
 
 // The game's colours: red, blue and dark red.
 constexpr Qt::GlobalColor Red = Qt::red;
