@@ -182,6 +182,21 @@ class Folder {
     // there is no folder.
     int handle(const QString& name) const;
 
+    // How the writer makes a file before the file has its name. Empty
+    // functions are the real ones: the kernel's file without a name, and six
+    // random letters or digits after "<name>." for a temporary name. A test
+    // sets others to walk the ways out that a file system refusing unnamed
+    // files, or a killed game's leftover at the temporary name, sends the
+    // writer.
+    struct TemporaryFiles {
+        // A file without a name in the folder dir, open for writing with
+        // mode: its descriptor, or -1 with errno set.
+        std::function<int(int dir, unsigned mode)> openUnnamed;
+        // The characters after "<name>." of the next temporary name tried.
+        std::function<QByteArray()> nextSuffix;
+    };
+    void setTemporaryFiles(TemporaryFiles files) { m_temporary = std::move(files); }
+
   private:
     bool stickyFolder() const;
     static QString stickyReason();
@@ -191,6 +206,7 @@ class Folder {
     Descriptor m_fd;
     QString m_name;
     QString m_problem;
+    TemporaryFiles m_temporary;
 };
 
 // The platform's words for an error number.

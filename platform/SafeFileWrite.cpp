@@ -36,7 +36,10 @@ constexpr mode_t pictureMode = 0644;
 constexpr mode_t dataMode = 0666;
 
 // "nog.txt.a1B2c3": beside the name it replaces, so a leftover is recognised.
-QByteArray temporaryName(const QString& name) {
+QByteArray temporaryName(const QString& name, const Folder::TemporaryFiles& files) {
+    if (files.nextSuffix) {
+        return native(name) + '.' + files.nextSuffix();
+    }
     static constexpr char letters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QByteArray result = native(name) + '.';
@@ -55,8 +58,12 @@ struct Temporary {
 // A file with no name yet, in the folder's file system; an invalid
 // descriptor with errno set where the file system or the kernel cannot make
 // one, or where it could not be named later (no /proc).
-Temporary unnamedFile(int dir) {
+Temporary unnamedFile(int dir, const Folder::TemporaryFiles& files) {
     Temporary file;
+    if (files.openUnnamed) {
+        file.fd = Descriptor(files.openUnnamed(dir, dataMode));
+        return file;
+    }
     if (::access("/proc/self/fd", X_OK) != 0) {
         errno = EOPNOTSUPP;
         return file;
@@ -65,15 +72,18 @@ Temporary unnamedFile(int dir) {
     return file;
 }
 
+// The errors by which a kernel or a file system says it makes no file without
+// a name (older kernels answer EISDIR, some file systems EINVAL).
 bool cannotMakeUnnamed(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
-// A new file under a temporary name beside name, made with O_EXCL.
-Temporary namedFile(int dir, const QString& name) {
+// A new file under a temporary name beside name, made with O_EXCL. A name
+// taken (a leftover of a killed write) is passed over for another.
+Temporary namedFile(int dir, const QString& name, const Folder::TemporaryFiles& files) {
     Temporary file;
     for (int attempt = 0; attempt < temporaryAttempts && !file.fd.valid(); ++attempt) {
-        file.name = temporaryName(name);
+        file.name = temporaryName(name, files);
         file.fd =
             Descriptor(::openat(dir, file.name.constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, dataMode));
@@ -85,10 +95,10 @@ Temporary namedFile(int dir, const QString& name) {
 }
 
 // Gives the unnamed file a temporary name; false with errno set.
-bool giveName(int dir, Temporary& file, const QString& name) {
+bool giveName(int dir, Temporary& file, const QString& name, const Folder::TemporaryFiles& files) {
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.fd.get());
     for (int attempt = 0; attempt < temporaryAttempts; ++attempt) {
-        const QByteArray temporary = temporaryName(name);
+        const QByteArray temporary = temporaryName(name, files);
         if (::linkat(AT_FDCWD, self.constData(), dir, temporary.constData(), AT_SYMLINK_FOLLOW) ==
             0) {
             file.name = temporary;
@@ -120,9 +130,9 @@ void Folder::write(const QString& name, const QByteArray& bytes, Durability dura
     // Only the read and write bits: never execute, set-id or sticky.
     const bool keepMode = durability == Durability::Synced && entry.kind == Entry::Kind::Regular;
     const mode_t mode = keepMode ? static_cast<mode_t>(entry.permissions & 0666) : pictureMode;
-    Temporary file = unnamedFile(dir);
+    Temporary file = unnamedFile(dir, m_temporary);
     if (!file.fd.valid() && cannotMakeUnnamed(errno)) {
-        file = namedFile(dir, name);
+        file = namedFile(dir, name, m_temporary);
     }
     if (!file.fd.valid()) {
         throw FileError(write, name, writeFailure(bytes.size(), errno));
@@ -157,7 +167,7 @@ void Folder::write(const QString& name, const QByteArray& bytes, Durability dura
             throw;
         }
     }
-    if (file.name.isEmpty() && !giveName(dir, file, name)) {
+    if (file.name.isEmpty() && !giveName(dir, file, name, m_temporary)) {
         fail(errno);
     }
     // A file system may report a failed write only when the file is closed.

@@ -20,6 +20,8 @@
 #include <QTest>
 
 // std
+#include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <optional>
 #include <sys/resource.h>
@@ -155,21 +157,60 @@ void TestScoresStore::readsAHugeLine() {
 void TestScoresStore::writeLinesWithCrLf_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("Latin-1") << QStringList{"Jos\u00e9", ""} << QByteArray("Jos\xe9\r\n\r\n");
+    // The writer's ways out: the error by which the file system refuses a
+    // file without a name (0: it makes one), and a killed write's leftover
+    // at the first temporary name drawn.
+    QTest::addColumn<int>("unnamedRefusal");
+    QTest::addColumn<bool>("temporaryNameTaken");
+    const QStringList jose{"Jos\u00e9", ""};
+    const QByteArray joseBytes("Jos\xe9\r\n\r\n");
+    QTest::newRow("Latin-1") << jose << joseBytes << 0 << false;
     QTest::newRow("a character beyond Latin-1 makes UTF-8")
-        << QStringList{"Jos\u00e9", "5\u20ac"} << QByteArray("Jos\xc3\xa9\r\n5\xe2\x82\xac\r\n");
+        << QStringList{"Jos\u00e9", "5\u20ac"} << QByteArray("Jos\xc3\xa9\r\n5\xe2\x82\xac\r\n")
+        << 0 << false;
     QTest::newRow("Latin-1 that would read as UTF-8")
-        << QStringList{"\u00c3\u00a9"} << QByteArray("\xc3\x83\xc2\xa9\r\n");
-    QTest::newRow("nothing") << QStringList{} << QByteArray();
+        << QStringList{"\u00c3\u00a9"} << QByteArray("\xc3\x83\xc2\xa9\r\n") << 0 << false;
+    QTest::newRow("nothing") << QStringList{} << QByteArray() << 0 << false;
+    QTest::newRow("temporary name taken") << jose << joseBytes << 0 << true;
+    for (const int refusal : {EOPNOTSUPP, EISDIR, EINVAL}) {
+        QTest::addRow("no unnamed file (%s)", strerrorname_np(refusal))
+            << jose << joseBytes << refusal << false;
+    }
+    QTest::newRow("no unnamed file, temporary name taken") << jose << joseBytes << EINVAL << true;
 }
 
 void TestScoresStore::writeLinesWithCrLf() {
     QFETCH(QStringList, lines);
     QFETCH(QByteArray, bytes);
+    QFETCH(int, unnamedRefusal);
+    QFETCH(bool, temporaryNameTaken);
+    const QByteArray leftover = "killed write";
+    safefile::Folder::TemporaryFiles files;
+    if (unnamedRefusal != 0) {
+        files.openUnnamed = [unnamedRefusal](int, unsigned) {
+            errno = unnamedRefusal;
+            return -1;
+        };
+    }
+    if (temporaryNameTaken) {
+        QVERIFY(writeAll(m_dir + "highscore.txt.Ab12Cd", leftover));
+        files.nextSuffix = [drawn = 0]() mutable {
+            return QByteArray(drawn++ ? "Zz98Yx" : "Ab12Cd");
+        };
+    }
+    m_folder.setTemporaryFiles(files);
     const HighScoreStore store(m_folder);
     store.replace(store.read(), lines);
     QCOMPARE(readAll((m_dir + "highscore.txt")), bytes);
     QCOMPARE(store.read().value().lines, lines);
+    // The leftover is another write's; nothing of this one stays beside it.
+    QStringList left = QDir(m_dir).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll("highscore.txt");
+    left.removeAll("highscore.txt.lock");
+    QCOMPARE(left, temporaryNameTaken ? QStringList{"highscore.txt.Ab12Cd"} : QStringList{});
+    if (temporaryNameTaken) {
+        QCOMPARE(readAll(m_dir + "highscore.txt.Ab12Cd"), leftover);
+    }
 }
 
 void TestScoresStore::utf8NameJoinsALatin1List() {
