@@ -26,7 +26,7 @@ SoundSource embeddedSound(const QString& name) {
 } // namespace
 
 Program::Program()
-    : m_sound(&embeddedSound), m_state(seededState()),
+    : m_sound(&embeddedSound, ModuleSoundPlayer::besideProgram()), m_state(seededState()),
       m_window(m_state, Services{m_pause, m_sound, m_dialogs, m_desktop, m_system, m_clock}) {
     m_dialogs.setParent(&m_window);
 }

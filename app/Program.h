@@ -3,8 +3,8 @@
 // own
 #include "app/Unit1.h"
 #include "game/GameState.h"
-#include "platform/QtSoundPlayer.h"
 #include "platform/RealServices.h"
+#include "platform/SoundModule.h"
 
 // The game as the program block builds it: the real services, the game
 // state with a seed of its own, and the one main window, wired together.
@@ -24,7 +24,7 @@ class Program {
 
   private:
     EventLoopPause m_pause;
-    QtSoundPlayer m_sound;
+    ModuleSoundPlayer m_sound;
     WidgetDialogs m_dialogs;
     QtDesktop m_desktop;
     HostSystemInfo m_system;

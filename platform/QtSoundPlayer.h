@@ -2,22 +2,16 @@
 
 // own
 #include "platform/Services.h"
+#include "platform/SoundModule.h"
 
 // Qt
 #include <QAudioDevice>
-#include <QUrl>
 
 // std
 #include <functional>
 #include <memory>
 
 class QSoundEffect;
-
-// An embedded sound as the player takes it: the resource and its playing time.
-struct SoundSource {
-    QUrl url;
-    int lengthMs = 0;
-};
 
 // Plays the game's sounds through Qt Multimedia and returns when the sound
 // has ended. While it plays, the window keeps painting and timers run, but
@@ -27,7 +21,7 @@ struct SoundSource {
 // silent: sound is never worth an error box.
 class QtSoundPlayer : public SoundPlayer {
   public:
-    using Lookup = std::function<SoundSource(const QString& name)>;
+    using Lookup = SoundLookup;
     using Output = std::function<QAudioDevice()>;
 
     // How long past its own length a sound may keep the window waiting: Qt

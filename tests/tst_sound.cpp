@@ -1,10 +1,14 @@
 // own
 #include "assets/AssetFiles.h"
 #include "assets/SoundCues.h"
+#include "platform/GameError.h"
 #include "platform/QtSoundPlayer.h"
+#include "platform/SoundModule.h"
 
 // Qt
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtEndian>
 #include <QtTest>
@@ -91,6 +95,8 @@ class TstSound : public QObject {
     void playerReturnsAtOnceWithoutSound_data();
     void playerReturnsAtOnceWithoutSound();
     void playerWaitEndsAtTheSoundsLength();
+    void soundModuleLoadsWithTheFirstSound_data();
+    void soundModuleLoadsWithTheFirstSound();
 };
 
 void TstSound::soundFiles_data() {
@@ -234,6 +240,46 @@ void TstSound::playerWaitEndsAtTheSoundsLength() {
     clock.restart();
     player.playOn(QAudioDevice(), QStringLiteral("4hrf"));
     QVERIFY(clock.elapsed() >= lengthMs + marginMs - 20);
+}
+
+void TstSound::soundModuleLoadsWithTheFirstSound_data() {
+    QTest::addColumn<QString>("module"); // "": the game's own, found beside the built game
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("beside the game") << QString() << true;
+    QTest::newRow("missing") << QStringLiteral("kestrelon-sound.so") << false;
+    QTest::newRow("not a module") << QStringLiteral("tst_sound.cpp") << false;
+}
+
+void TstSound::soundModuleLoadsWithTheFirstSound() {
+    QFETCH(QString, module);
+    QFETCH(bool, loads);
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    QStringList modules = ModuleSoundPlayer::besideProgram(QFileInfo(GAME_BINARY).absolutePath());
+    if (!module.isEmpty()) {
+        modules = {tmp.filePath(module)};
+        if (module.endsWith(QLatin1String(".cpp"))) {
+            QVERIFY(QFile::copy(QFINDTESTDATA("tst_sound.cpp"), modules.front()));
+        }
+    }
+    int lookups = 0;
+    // A sound the game does not know: the module's player stays silent
+    // however the lookup's error reaches it.
+    ModuleSoundPlayer player(
+        [&](const QString& name) -> SoundSource {
+            ++lookups;
+            throw GameError(name);
+        },
+        modules);
+    QVERIFY(player.problem().isEmpty());
+    if (!loads) {
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QRegularExpression::escape(modules.front())));
+    }
+    player.play(QStringLiteral("no-such-sound"));
+    player.play(QStringLiteral("no-such-sound")); // tried once, said once
+    QVERIFY2(player.problem().isEmpty() == loads, qPrintable(player.problem()));
+    QVERIFY(loads || lookups == 0);
 }
 
 QTEST_MAIN(TstSound)

@@ -2,14 +2,17 @@
 # Installs a built tree into a temporary prefix and checks that the desktop
 # integration is complete and consistent.
 #   test-install.sh <build dir> <application id> <bindir> <datadir> <game dir>
+#                   <sound module's folder from the game's>
 # The folders are relative to the prefix, as GNUInstallDirs gives them; the
-# game program lives in <game dir>, the command on the PATH is the launcher.
+# game program lives in <game dir>, the command on the PATH is the launcher,
+# and the program loads its sound module by a path relative to itself.
 set -u
 build="$1"
 id="$2"
 bindir="$3"
 datadir="$4"
 gamedir="$5"
+soundfromgame="$6"
 
 if [ ! -x "$build/kestrelon-memory" ]; then
     echo "FAIL: $build/kestrelon-memory is not built; build 'all' before running ctest" >&2
@@ -44,6 +47,8 @@ sizes="16 32 48 64 128 256"
 for program in "$bin/kestrelon-memory" "$prefix/$gamedir/kestrelon-memory"; do
     { [ -f "$program" ] && [ -x "$program" ]; } || fail "$program missing or not executable"
 done
+module="$gamedir/$soundfromgame/kestrelon-sound.so"
+[ -f "$prefix/$module" ] || fail "no sound module where the game program looks: $module"
 head -c 2 "$bin/kestrelon-memory" | grep -q '#!' || fail "$bin/kestrelon-memory is not the launcher script"
 for data in "$desktop" "$metainfo" "$svg" "$share/man/man6/kestrelon-memory.6" \
     $(for size in $sizes; do echo "$icons/${size}x$size/apps/$id.png"; done); do
