@@ -62,6 +62,7 @@ while read -r line; do fail "$line"; done <"$work/stray"
 [ "$(ar t "$deb" | grep '^data\.')" = data.tar.xz ] || fail "the data archive is not xz: $(ar t "$deb" | tr '\n' ' ')"
 
 # The file list: every file in place, owned by root, with its mode.
+multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }' >"$work/contents"
 while read -r mode path; do
     grep -qxF -- "$mode root/root ./$path" "$work/contents" ||
@@ -69,6 +70,7 @@ while read -r mode path; do
 done <<FILES
 -rwxr-xr-x usr/games/kestrelon-memory
 -rwxr-xr-x usr/libexec/kestrelon-memory/kestrelon-memory
+-rw-r--r-- usr/lib/$multiarch/kestrelon-memory/kestrelon-sound.so
 -rw-r--r-- usr/share/applications/example.kestrelon.Memory.desktop
 -rw-r--r-- usr/share/metainfo/example.kestrelon.Memory.metainfo.xml
 -rw-r--r-- usr/share/icons/hicolor/16x16/apps/example.kestrelon.Memory.png
@@ -84,8 +86,10 @@ done <<FILES
 -rw-r--r-- usr/share/doc/kestrelon-memory/changelog.gz
 FILES
 grep -v ' root/root ' "$work/contents" | sed 's/^/not owned by root: /' >"$work/stray" || true
-# Nothing but the game below /usr: no programs in /usr/bin, no build leftovers.
-awk '{ print $3 }' "$work/contents" | grep -Ev '^\./(usr/?|usr/(games|share|libexec)(/.*)?)?$' |
+# Nothing but the game below /usr: no programs in /usr/bin, no build leftovers,
+# in the library folder only the game's own (its sound module).
+awk '{ print $3 }' "$work/contents" |
+    grep -Ev "^\./(usr/?|usr/(games|share|libexec)(/.*)?|usr/lib/($multiarch/(kestrelon-memory/.*)?)?)?\$" |
     sed 's/^/outside the games layout: /' >>"$work/stray" || true
 awk '{ print $3 }' "$work/contents" | grep -E '/(tst_|bench_)[^/]*$|\.a$|/include/' |
     sed 's/^/does not belong in the package: /' >>"$work/stray" || true
