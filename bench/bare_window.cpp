@@ -4,18 +4,18 @@
 // and a status bar with three panels. The yardstick for the game's start-up
 // time and memory. Prints name=value lines like bench_game --startup:
 //   --startup --since <t>  time from <t> to the first frame, peak memory 300 ms on
-//   --language <code>      the texts the game shows at start-up in that
-//                          language (en, ja, ko, zh_CN, ar), in the same faces:
-//                          the floor for a language whose script needs fonts
-//                          of its own
+//   --texts <file>         the texts to show, as bench_game --texts prints
+//                          the game's first frame in a language: the same
+//                          texts in the same faces, so the floor loads the
+//                          fonts that language's script needs (English
+//                          without it)
 
 // own
 #include "bench/BenchApp.h"
 
 // Qt
-#include <QDate>
+#include <QFile>
 #include <QGridLayout>
-#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -31,63 +31,73 @@
 
 // std
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace {
 
-// What the game's window shows in its first frame, in the player's language.
+// What the game's window shows in its first frame.
 struct Texts {
-    QString start, highscores, soundOn, soundOff, help, end, prompt, memory, startLine, mark, ok,
-        number;
+    QString start = u"&start"_qs, highscores = u"&Highscores"_qs, soundOn = u"Sound o&n"_qs,
+            soundOff = u"Sound o&ff"_qs, help = u"He&lp"_qs, end = u"&end"_qs,
+            prompt = u"First enter your name below, then click OK!"_qs, memory = u"free memory:"_qs,
+            memoryValue = u"12.345 MB"_qs, startLine = u"  start : 14:00:00"_qs, mark = u"C"_qs,
+            number, ok = u"OK"_qs, placeholder = u"your name"_qs, notice,
+            date = u"December 08, 2026"_qs, clock = u"14:00:00 UTC"_qs;
 };
 
-Texts textsFor(const std::string& language) {
-    static const std::map<std::string, Texts> texts{
-        {"ja",
-         {u"スタート(&S)"_qs, u"ハイスコア(&H)"_qs, u"音あり(&N)"_qs, u"音なし(&F)"_qs,
-          u"ヘルプ(&L)"_qs, u"おわり(&E)"_qs,
-          u"まず下に名前を入れて、OK をクリックしてください！"_qs, u"空きメモリ："_qs,
-          u"スタート：14:00:00"_qs, u"回"_qs, u"OK"_qs, u"ゲーム番号：1"_qs}},
-        {"ko",
-         {u"시작(&S)"_qs, u"최고 기록(&H)"_qs, u"소리 켜기(&N)"_qs, u"소리 끄기(&F)"_qs,
-          u"도움말(&L)"_qs, u"끝내기(&E)"_qs, u"먼저 아래에 이름을 쓰고 ‘확인’을 클릭하세요!"_qs,
-          u"사용 가능한 메모리:"_qs, u"시작: 14:00:00"_qs, u"클"_qs, u"확인"_qs,
-          u"게임 번호: 1"_qs}},
-        {"zh_CN",
-         {u"开始(&S)"_qs, u"排行榜(&H)"_qs, u"开启声音(&N)"_qs, u"关闭声音(&F)"_qs, u"帮助(&L)"_qs,
-          u"退出(&E)"_qs, u"请先在下面输入你的名字，然后点击“确定”！"_qs, u"可用内存："_qs,
-          u"开始：14:00:00"_qs, u"次"_qs, u"确定"_qs, u"第 1 局"_qs}},
-        {"ar",
-         {u"&بدء اللعب"_qs, u"أفضل ال&نتائج"_qs, u"&تشغيل الصوت"_qs, u"إي&قاف الصوت"_qs,
-          u"م&ساعدة"_qs, u"&خروج"_qs, u"اكتب اسمك أولًا في الأسفل، ثم انقر «موافق»!"_qs,
-          u"الذاكرة المتاحة:"_qs, u"البدء: 14:00:00"_qs, u"ن"_qs, u"موافق"_qs, u"اللعبة رقم 1"_qs}},
-    };
-    const auto found = texts.find(language);
-    if (found != texts.end()) {
-        return found->second;
+// The key=value lines bench_game --texts prints; a key not given keeps its
+// English text.
+Texts readTexts(const std::string& path) {
+    Texts texts;
+    if (path.empty()) {
+        return texts;
     }
-    return {u"&start"_qs,
-            u"&Highscores"_qs,
-            u"Sound o&n"_qs,
-            u"Sound o&ff"_qs,
-            u"He&lp"_qs,
-            u"&end"_qs,
-            u"First enter your name below, then click OK!"_qs,
-            u"free memory:"_qs,
-            u"  start : 14:00:00"_qs,
-            u"C"_qs,
-            u"OK"_qs,
-            u"game no:    1"_qs};
+    const std::map<QString, QString Texts::*> keys{
+        {u"start"_qs, &Texts::start},
+        {u"highscores"_qs, &Texts::highscores},
+        {u"soundOn"_qs, &Texts::soundOn},
+        {u"soundOff"_qs, &Texts::soundOff},
+        {u"help"_qs, &Texts::help},
+        {u"end"_qs, &Texts::end},
+        {u"prompt"_qs, &Texts::prompt},
+        {u"memory"_qs, &Texts::memory},
+        {u"memoryValue"_qs, &Texts::memoryValue},
+        {u"startLine"_qs, &Texts::startLine},
+        {u"mark"_qs, &Texts::mark},
+        {u"number"_qs, &Texts::number},
+        {u"ok"_qs, &Texts::ok},
+        {u"placeholder"_qs, &Texts::placeholder},
+        {u"notice"_qs, &Texts::notice},
+        {u"date"_qs, &Texts::date},
+        {u"clock"_qs, &Texts::clock},
+    };
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "bench_bare: cannot read %s\n", path.c_str());
+        std::exit(2);
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        const auto found = keys.find(QString::fromUtf8(line.left(equals)));
+        if (equals > 0 && found != keys.end()) {
+            QString value = QString::fromUtf8(line.mid(equals + 1));
+            value.replace(u"\\n"_qs, u"\n"_qs).replace(u"\\\\"_qs, u"\\"_qs);
+            texts.*(found->second) = value;
+        }
+    }
+    return texts;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     bench::App app(argc, argv);
-    const std::string language = bench::argumentValue(argc, argv, "--language");
-    const Texts texts = textsFor(language);
-    const QLocale locale(QString::fromStdString(language.empty() ? "en" : language));
-    QGuiApplication::setLayoutDirection(locale.textDirection());
+    const Texts texts = readTexts(bench::argumentValue(argc, argv, "--texts"));
+    // Mirrored where the game's texts are right-to-left, as the game is.
+    if (QString(texts.prompt).isRightToLeft()) {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    }
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare window"));
@@ -131,8 +141,14 @@ int main(int argc, char* argv[]) {
     auto* progress = new QProgressBar(board);
     progress->setTextVisible(false);
     grid->addWidget(progress, 4, 0, 1, 9);
-    grid->addWidget(new QLabel(texts.prompt, board), 5, 0, 1, 9);
-    grid->addWidget(new QLineEdit(board), 6, 0, 1, 4);
+    auto* prompt = new QLabel(texts.prompt, board);
+    QFont promptFont = prompt->font();
+    promptFont.setPointSize(11);
+    prompt->setFont(promptFont);
+    grid->addWidget(prompt, 5, 0, 1, 9);
+    auto* name = new QLineEdit(board);
+    name->setPlaceholderText(texts.placeholder);
+    grid->addWidget(name, 6, 0, 1, 4);
     auto* ok = new QPushButton(texts.ok, board);
     QFont bold = ok->font();
     bold.setBold(true);
@@ -141,7 +157,7 @@ int main(int argc, char* argv[]) {
     // Beside them: the side labels, in the fonts the game's use (a bold mark,
     // the start line in a fixed-width face).
     auto* side = new QVBoxLayout;
-    for (const QString& text : {texts.number, texts.memory, u"12345 MB"_qs}) {
+    for (const QString& text : {texts.number, texts.memory, texts.memoryValue}) {
         side->addWidget(new QLabel(text, board));
     }
     auto* mark = new QLabel(texts.mark, board);
@@ -164,13 +180,9 @@ int main(int argc, char* argv[]) {
     window.setCentralWidget(board);
 
     auto* status = new QStatusBar(&window);
-    status->addWidget(new QLabel(QStringLiteral("notice"), status), 1);
-    status->addPermanentWidget(
-        new QLabel(language.empty() || language == "en"
-                       ? u"December 08, 2026"_qs
-                       : locale.toString(QDate(2026, 12, 8), QLocale::LongFormat),
-                   status));
-    status->addPermanentWidget(new QLabel(QStringLiteral("14:00:00 UTC"), status));
+    status->addWidget(new QLabel(texts.notice, status), 1);
+    status->addPermanentWidget(new QLabel(texts.date, status));
+    status->addPermanentWidget(new QLabel(texts.clock, status));
     window.setStatusBar(status);
     window.setFixedSize(1076, 485);
 

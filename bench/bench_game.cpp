@@ -8,6 +8,9 @@
 //   --click                time from a card's synthetic mouse release to the
 //                          end of that card's paint, over 40 card clicks
 //   --language <code>      the language the game speaks, as its option does
+//   --languages            the codes of the languages the game speaks
+//   --texts                the texts of the first frame, as key=value lines
+//                          (newlines as \\n), for the bare window to draw
 // It runs in the current folder, writing the game's files there.
 
 // own
@@ -21,8 +24,10 @@
 // Qt
 #include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -128,9 +133,44 @@ void measureClicks(bench::App& app, TForm1& window, const game::GameState& state
     QApplication::quit();
 }
 
+// What the first frame shows, under the bare window's names for it.
+void printTexts(const TForm1& window) {
+    const auto print = [](const char* key, QString text) {
+        text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        std::printf("%s=%s\n", key, qPrintable(text));
+    };
+    const char* menuKeys[] = {"start", "highscores", "soundOn", "soundOff", "help", "end"};
+    const QList<QAction*> menu = window.menuBar()->actions();
+    for (int i = 0; i < 6 && i < menu.size(); ++i) {
+        print(menuKeys[i], menu.at(i)->text());
+    }
+    const auto label = [&window](const char* name) {
+        const auto* found = window.findChild<QLabel*>(QString::fromLatin1(name));
+        return found != nullptr && found->isVisible() ? found->text() : QString();
+    };
+    print("prompt", label("Label3"));
+    print("memory", label("Label4"));
+    print("memoryValue", label("Label5"));
+    print("startLine", label("Label1"));
+    print("mark", label("Label8"));
+    print("number", label("Label9"));
+    print("ok", window.Panel1->text());
+    print("placeholder", window.Edit1->placeholderText());
+    print("notice", label("StatusPanel0"));
+    print("date", label("StatusPanel1"));
+    print("clock", label("StatusPanel2"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (bench::hasArgument(argc, argv, "--languages")) {
+        for (const QString& code : i18n::available()) {
+            std::printf("%s\n", qPrintable(code));
+        }
+        return 0;
+    }
     i18n::Translation translation(
         i18n::choose(QString::fromStdString(bench::argumentValue(argc, argv, "--language")),
                      QLocale::system().uiLanguages()));
@@ -149,10 +189,13 @@ int main(int argc, char* argv[]) {
             reportStartup(bench::msSinceLaunch(argc, argv), argc, argv);
         } else if (bench::hasArgument(argc, argv, "--idle")) {
             QTimer::singleShot(settleMs, measureIdle);
+        } else if (bench::hasArgument(argc, argv, "--texts")) {
+            printTexts(window);
+            QApplication::quit();
         } else if (bench::hasArgument(argc, argv, "--click")) {
             QTimer::singleShot(settleMs, [&] { measureClicks(app, window, state); });
         } else {
-            std::fputs("bench_game: --startup --since <t>, --idle or --click\n", stderr);
+            std::fputs("bench_game: --startup --since <t>, --idle, --click or --texts\n", stderr);
             QApplication::exit(2);
         }
     });
