@@ -57,7 +57,9 @@ void ModuleSoundPlayer::load() {
 QStringList ModuleSoundPlayer::besideProgram(const QString& programFolder) {
     const QDir program(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                : programFolder);
-    return {QDir::cleanPath(program.filePath(QStringLiteral(KESTRELON_SOUND_FROM_GAME "/") +
-                                             QLatin1String(moduleName))),
-            program.filePath(QLatin1String(moduleName))};
+    // Beside the program first, so a build folder's game never takes the
+    // module of an installed one.
+    return {program.filePath(QLatin1String(moduleName)),
+            QDir::cleanPath(program.filePath(QStringLiteral(KESTRELON_SOUND_FROM_GAME "/") +
+                                             QLatin1String(moduleName)))};
 }

@@ -54,8 +54,8 @@ class ModuleSoundPlayer : public SoundPlayer {
     QString problem() const { return m_problem; }
 
     // Where the game's module is, for a program in programFolder (by
-    // default the running one's): where an installed game keeps it, then
-    // beside the program, as in a build folder.
+    // default the running one's): beside the program, as in a build folder,
+    // then where an installed game keeps it, relative to the program.
     static QStringList besideProgram(const QString& programFolder = {});
 
   private:
