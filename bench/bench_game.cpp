@@ -10,7 +10,7 @@
 //   --language <code>      the language the game speaks, as its option does
 //   --languages            the codes of the languages the game speaks
 //   --texts                the texts of the first frame, as key=value lines
-//                          (newlines as \\n), for the bare window to draw
+//                          (a newline as \n), for the bare window to draw
 // It runs in the current folder, writing the game's files there.
 
 // own

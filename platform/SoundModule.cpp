@@ -3,11 +3,10 @@
 
 // Qt
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
-
-#include <QDebug>
 
 namespace {
 

@@ -37,9 +37,9 @@ Q_DECLARE_INTERFACE(SoundPlayerFactory, KESTRELON_SOUND_FACTORY_IID)
 // Plays the game's sounds through the sound module, loaded when a sound is
 // first asked for: Qt Multimedia and the two dozen libraries it brings cost
 // start-up time and memory, and a game plays no sound before its end unless
-// the player turns sound on. The first of the given module files that exists
-// is loaded. Where none loads, the game stays silent (sound is never worth an
-// error box) and says once on stderr why.
+// the player turns sound on. The given module files are tried in their order
+// until one loads. Where none loads, the game stays silent (sound is never
+// worth an error box) and says once on stderr why.
 class ModuleSoundPlayer : public SoundPlayer {
   public:
     ModuleSoundPlayer(SoundLookup lookup, QStringList modules);
